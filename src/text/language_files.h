@@ -1,0 +1,40 @@
+#pragma once
+// Language files: choosing the current one, looking up its texts, listing the installed ones.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/text_platform.h"
+
+namespace text {
+
+inline constexpr int kChineseLanguageResource = 130;
+inline constexpr int kEnglishLanguageResource = 324;
+inline constexpr std::u16string_view kChineseLanguageName = u"中文";
+inline constexpr std::u16string_view kEnglishLanguageName = u"English";
+inline constexpr std::u16string_view kMissingText = u"String Not found";
+
+// "中文" when the primary language of langId is Chinese, "English" otherwise.
+std::u16string DefaultLanguageName(std::uint16_t langId);
+
+// Makes the language file named `name` current (empty: the stored setting), writing out the
+// built-in files when no installed file carries that name, and stores the result in setting.ini.
+void SelectLanguage(TextPlatform& platform, std::u16string_view name);
+
+// The text of `key` in the current language file, read anew on every call; "String Not found"
+// when the file or the key is missing. Backslash-n pairs become line feeds.
+std::u16string LoadLanguageText(TextPlatform& platform, std::u16string_view key);
+
+struct LanguageListing {
+    std::vector<std::u16string> names;  // one entry per language file that carries a name, in listing order
+    std::u16string storedSetting;       // the language stored in setting.ini ("English" when none)
+};
+LanguageListing ListLanguages(TextPlatform& platform, std::u16string_view appDir);
+
+// Writes one built-in language file byte for byte. True when the resource was found, also when
+// the file itself could not be written.
+bool ExtractBuiltinLanguageFile(TextPlatform& platform, int resourceId, std::u16string_view path);
+
+}  // namespace text

@@ -1,0 +1,101 @@
+#include "desktop_input.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+void SendMouse(DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD key, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+std::wstring WindowTitle(HWND window)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+RECT ScreenRect(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+std::vector<RECT> PaneRects(HWND frame)
+{
+    std::vector<RECT> panes;
+    HWND splitter = GetWindow(frame, GW_CHILD);
+    for (HWND pane = splitter ? GetWindow(splitter, GW_CHILD) : nullptr; pane; pane = GetWindow(pane, GW_HWNDNEXT)) {
+        RECT rect = ScreenRect(pane);
+        MapWindowPoints(HWND_DESKTOP, frame, reinterpret_cast<POINT*>(&rect), 2);
+        panes.push_back(rect);
+    }
+    std::sort(panes.begin(), panes.end(), [](const RECT& a, const RECT& b) { return a.top < b.top; });
+    return panes;
+}
+
+HCURSOR CursorAfterMovingTo(POINT screenPoint)
+{
+    SetCursorPos(screenPoint.x, screenPoint.y);
+    SendMouse(MOUSEEVENTF_MOVE);  // a real move, so the window under the cursor sets its shape
+    std::this_thread::sleep_for(300ms);
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    GetCursorInfo(&info);
+    return info.hCursor;
+}
+
+void BringToFront(HWND window)
+{
+    SetForegroundWindow(window);
+    std::this_thread::sleep_for(200ms);
+}
+
+void MouseDrag(POINT from, POINT to)
+{
+    SetCursorPos(from.x, from.y);
+    std::this_thread::sleep_for(100ms);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    std::this_thread::sleep_for(200ms);
+    const int steps = 10;
+    for (int i = 1; i <= steps; ++i) {
+        SetCursorPos(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
+        SendMouse(MOUSEEVENTF_MOVE);
+        std::this_thread::sleep_for(30ms);
+    }
+    std::this_thread::sleep_for(100ms);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    std::this_thread::sleep_for(300ms);
+}
+
+void PressAltF4(HWND window)
+{
+    BringToFront(window);
+    SendKey(VK_MENU, false);
+    SendKey(VK_F4, false);
+    SendKey(VK_F4, true);
+    SendKey(VK_MENU, true);
+}
+
+}  // namespace e2e

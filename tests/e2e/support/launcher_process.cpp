@@ -1,0 +1,146 @@
+#include "launcher_process.h"
+
+#include <tlhelp32.h>
+
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+std::vector<HWND> TopLevelWindowsOf(DWORD processId)
+{
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->processId)
+                s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::wstring TextOf(HWND window)
+{
+    wchar_t text[4096] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &ignored);
+    return text;
+}
+
+template <typename Probe>
+auto PollUntil(std::chrono::milliseconds timeout, Probe probe) -> decltype(probe())
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (auto result = probe())
+            return result;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return {};
+        std::this_thread::sleep_for(50ms);
+    }
+}
+
+}  // namespace
+
+LauncherProcess::LauncherProcess(const std::filesystem::path& exe, const std::wstring& arguments)
+{
+    std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+    if (!arguments.empty())
+        commandLine += L" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    const std::wstring folder = exe.parent_path().wstring();
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &m_info))
+        throw std::runtime_error("cannot start the launcher, error " + std::to_string(GetLastError()));
+}
+
+LauncherProcess::~LauncherProcess()
+{
+    if (WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(m_info.hProcess, 99);
+        WaitForSingleObject(m_info.hProcess, 5000);
+    }
+    CloseHandle(m_info.hThread);
+    CloseHandle(m_info.hProcess);
+}
+
+HWND LauncherProcess::WaitForMainWindow(std::chrono::milliseconds timeout) const
+{
+    return PollUntil(timeout, [this]() -> HWND {
+        for (HWND window : TopLevelWindowsOf(Id()))
+            if (IsWindowVisible(window) && ClassOf(window) != L"#32770")
+                return window;
+        return nullptr;
+    });
+}
+
+std::optional<MessageBoxInfo> LauncherProcess::WaitForMessageBox(std::chrono::milliseconds timeout) const
+{
+    return PollUntil(timeout, [this]() -> std::optional<MessageBoxInfo> {
+        for (HWND window : TopLevelWindowsOf(Id())) {
+            HWND textControl = GetDlgItem(window, 0xFFFF);
+            if (ClassOf(window) == L"#32770" && IsWindowVisible(window) && textControl)
+                return MessageBoxInfo{window, TextOf(window), TextOf(textControl)};
+        }
+        return std::nullopt;
+    });
+}
+
+std::optional<DWORD> LauncherProcess::WaitForExit(std::chrono::milliseconds timeout) const
+{
+    if (WaitForSingleObject(m_info.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+        return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(m_info.hProcess, &code);
+    return code;
+}
+
+bool LauncherProcess::HasVisibleWindow() const
+{
+    for (HWND window : TopLevelWindowsOf(Id()))
+        if (IsWindowVisible(window))
+            return true;
+    return false;
+}
+
+void PressMessageBoxButton(const MessageBoxInfo& box, int buttonId)
+{
+    PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box.window, buttonId)));
+}
+
+void EndStrayLaunchers()
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (_wcsicmp(entry.szExeFile, L"PC_Kovrin3.0.exe") != 0)
+            continue;
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+            TerminateProcess(process, 98);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+    }
+    CloseHandle(snapshot);
+}
+
+}  // namespace e2e

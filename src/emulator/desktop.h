@@ -1,0 +1,56 @@
+#pragma once
+// What the emulator session needs from the desktop: other programs' windows and processes, the
+// shell, the watch timer, and the user.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "emulator/session_files.h"
+
+namespace emulator {
+
+// A top-level window of any process; 0 is none.
+using WindowId = std::uintptr_t;
+
+enum class ShowCommand { Normal, Minimized };
+
+// A program the shell started, while it is known to the session.
+class LaunchedProgram {
+public:
+    virtual ~LaunchedProgram() = default;
+    virtual bool IsRunning() = 0;
+};
+
+struct ShellResult {
+    bool started = false;
+    std::unique_ptr<LaunchedProgram> process;  // null when the shell did not say which process it started
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    virtual WindowId FindWindowByTitle(std::u16string_view exactTitle) = 0;
+    // Opens a program through the shell, which searches for it as it does for a user.
+    virtual ShellResult ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show) = 0;
+    virtual void TerminateWindowProcess(WindowId window) = 0;
+
+    virtual void StartWatchTimer() = 0;  // every 2000 ms until stopped
+    virtual void StopWatchTimer() = 0;
+    virtual void Sleep(unsigned milliseconds) = 0;
+
+    // An OK message box captioned with the program's title.
+    virtual void ShowMessage(std::u16string_view text) = 0;
+    // The program's standard message for a file that could not be created or written.
+    virtual void ShowFileError(std::u16string_view path, const FileError& error) = 0;
+    // The cause of a file error in the user's words, for the program's own messages.
+    virtual std::u16string DescribeFileError(const FileError& error) = 0;
+
+    virtual std::u16string LanguageText(std::u16string_view key) = 0;
+    // [Setting] Language of setting.ini, "English" when missing.
+    virtual std::u16string StoredLanguage() = 0;
+};
+
+}  // namespace emulator

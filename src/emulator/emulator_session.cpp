@@ -1,0 +1,187 @@
+#include "emulator/emulator_session.h"
+
+#include "emulator/session_messages.h"
+#include "emulator/session_paths.h"
+#include "emulator/session_record.h"
+#include "emulator/state_write_back.h"
+#include "emulator/storage_folder.h"
+
+namespace emulator {
+
+EmulatorSession::EmulatorSession(Desktop& desktop, SessionFiles& files) : m_desktop(desktop), m_files(files)
+{
+    g_strTempStateFile = kTempStateFile;
+    ReloadEmulationFile(desktop);
+}
+
+void EmulatorSession::RunEmulator()
+{
+    const WindowId emulator = m_desktop.FindWindowByTitle(kEmulatorTitle);
+    const WindowId managerChinese = m_desktop.FindWindowByTitle(kManagerTitleChinese);
+    const WindowId managerEnglish = m_desktop.FindWindowByTitle(kManagerTitleEnglish);
+
+    if ((managerChinese || managerEnglish) && emulator)
+        m_desktop.ShowMessage(kAlreadyRunning);
+    if (!managerChinese)
+        m_desktop.ShellOpen(kManagerProgram, u"", ShowCommand::Minimized);
+    if (emulator)
+        return;
+    if (m_bEmulatorLaunched) {
+        m_desktop.ShowMessage(kAlreadyRunning);
+        return;
+    }
+    if (!Unpack())
+        return;
+    Launch();
+}
+
+bool EmulatorSession::Unpack()
+{
+    // A plain file left by an interrupted session must go back before a new unpack replaces it.
+    if (m_files.FileExists(g_strTempStateFile) && !RecoverLeftoverState())
+        return false;
+
+    // The target is fixed now, as an absolute path: the record must still be right for a later
+    // start in another current directory.
+    const std::u16string target = m_files.FullPath(g_strEmulationFile);
+    FileError error;
+    if (!WriteSessionRecord(m_files, target, error)) {
+        m_desktop.ShowFileError(SessionRecordPath(), error);
+        return false;
+    }
+    if (!XorFileCopy(m_files, m_desktop, g_strEmulationFile, CopyDirection::Unpack).Ok()) {
+        DeleteSessionRecord(m_files);
+        return false;
+    }
+    g_strLaunchedEmulationFile = target;
+    return true;
+}
+
+void EmulatorSession::Launch()
+{
+    ShellResult shell = m_desktop.ShellOpen(kEmulatorProgram, kEmulatorParameters, ShowCommand::Normal);
+    m_emulator = std::move(shell.process);
+    // Without its process the window is the only sign of life, and a slow emulator shows it late.
+    m_windowMayStillAppear = shell.started && !m_emulator;
+    m_ticksWithoutWindow = 0;
+    m_failureReported = false;
+    m_desktop.StartWatchTimer();
+    // Marked before the storage folder, so a failure there cannot lose track of a running session.
+    m_bEmulatorLaunched = 1;
+    PrepareStorageFolder(m_desktop, m_files, false);
+}
+
+bool EmulatorSession::RecoverLeftoverState()
+{
+    if (!AdoptRecordedTarget(m_files))
+        return KeepUnknownPlainState(m_files, m_desktop);
+    const CopyResult result = WriteBackState(m_files, m_desktop);
+    if (result.Ok()) {
+        DiscardPlainState(m_files);
+        return true;
+    }
+    const SessionMessages messages(m_desktop);
+    m_desktop.ShowMessage(messages.EarlierStateNotSaved(g_strLaunchedEmulationFile, g_strTempStateFile,
+                                                        m_desktop.DescribeFileError(result.error)));
+    return false;
+}
+
+bool EmulatorSession::EmulatorMayStillUseState()
+{
+    if (m_desktop.FindWindowByTitle(kEmulatorTitle)) {
+        m_windowMayStillAppear = false;
+        return true;
+    }
+    // Its window may be gone while the process still saves the state, or not there yet.
+    if (m_emulator && m_emulator->IsRunning())
+        return true;
+    return m_windowMayStillAppear && ++m_ticksWithoutWindow < kWindowGraceTicks;
+}
+
+void EmulatorSession::OnWatchTick()
+{
+    if (m_inTick || !m_bEmulatorLaunched)
+        return;
+    m_inTick = true;
+    if (!EmulatorMayStillUseState()) {
+        const CopyResult result = WriteBackState(m_files, m_desktop);
+        if (result.Ok()) {
+            DiscardPlainState(m_files);
+            EndSession();
+        } else if (result.failed != CopyResult::Failed::SourceOpen && !m_failureReported) {
+            // Held by another process is expected and retried quietly; anything else the user must know.
+            m_failureReported = true;
+            const SessionMessages messages(m_desktop);
+            m_desktop.ShowMessage(messages.StateNotSavedRetrying(
+                g_strLaunchedEmulationFile, g_strTempStateFile, m_desktop.DescribeFileError(result.error)));
+        }
+    }
+    m_inTick = false;
+}
+
+void EmulatorSession::EndSession()
+{
+    m_bEmulatorLaunched = 0;
+    m_desktop.StopWatchTimer();
+    m_emulator.reset();
+}
+
+void EmulatorSession::ResumeInterruptedSession()
+{
+    if (!m_files.FileExists(g_strTempStateFile)) {
+        DeleteSessionRecord(m_files);  // left when a run ended between the two deletions
+        return;
+    }
+    if (!AdoptRecordedTarget(m_files)) {
+        KeepUnknownPlainState(m_files, m_desktop);
+        return;
+    }
+    if (!m_desktop.FindWindowByTitle(kEmulatorTitle) && WriteBackState(m_files, m_desktop).Ok()) {
+        DiscardPlainState(m_files);
+        return;
+    }
+    // Its emulator still runs, or the state cannot go back yet: watch it as this run's session.
+    m_windowMayStillAppear = false;
+    m_ticksWithoutWindow = 0;
+    m_failureReported = false;
+    m_desktop.StartWatchTimer();
+    m_bEmulatorLaunched = 1;
+}
+
+void EndEmulator(Desktop& desktop, SessionFiles& files, EndVariant variant)
+{
+    const WindowId windows[] = {desktop.FindWindowByTitle(kEmulatorTitle),
+                                desktop.FindWindowByTitle(kManagerTitleChinese),
+                                desktop.FindWindowByTitle(kManagerTitleEnglish)};
+    const bool hadState = files.FileExists(g_strTempStateFile);
+    CopyResult result;
+    if (hadState)
+        result = WriteBackState(files, desktop);
+
+    bool ended = false;
+    for (WindowId window : windows) {
+        if (window) {
+            desktop.TerminateWindowProcess(window);
+            ended = true;
+        }
+    }
+    if (variant == EndVariant::LanguageSwitch)
+        return;  // the next watch tick writes back once more and ends the session
+
+    desktop.Sleep(200);
+    // A plain file of unknown origin stays as it is; the next start keeps it aside and says so.
+    if (!hadState || g_strLaunchedEmulationFile.empty())
+        return;
+    // The emulator may have held its state file open until it was ended.
+    if (result.failed == CopyResult::Failed::SourceOpen && ended)
+        result = WriteBackState(files, desktop);
+    if (result.Ok()) {
+        DiscardPlainState(files);
+        return;
+    }
+    const SessionMessages messages(desktop);
+    desktop.ShowMessage(messages.StateKeptForNextStart(g_strLaunchedEmulationFile, g_strTempStateFile,
+                                                       desktop.DescribeFileError(result.error)));
+}
+
+}  // namespace emulator

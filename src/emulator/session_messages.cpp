@@ -1,0 +1,63 @@
+#include "emulator/session_messages.h"
+
+namespace emulator {
+namespace {
+
+std::u16string Join(std::initializer_list<std::u16string_view> parts)
+{
+    std::u16string text;
+    for (auto part : parts)
+        text += part;
+    return text;
+}
+
+}  // namespace
+
+SessionMessages::SessionMessages(Desktop& desktop) : m_chinese(desktop.StoredLanguage() == u"中文") {}
+
+std::u16string SessionMessages::StateKeptForNextStart(std::u16string_view target, std::u16string_view plain,
+                                                      std::u16string_view cause) const
+{
+    if (m_chinese)
+        return Join({u"无法把设备状态保存到\n", target, u"\n（", cause, u"）。\n\n设备状态保留在\n", plain,
+                     u"\n程序下次启动时会再保存。"});
+    return Join({u"The device state could not be saved into\n", target, u"\n(", cause, u").\n\nIt is kept in\n", plain,
+                 u"\nand will be saved there at the next start of the program."});
+}
+
+std::u16string SessionMessages::StateNotSavedRetrying(std::u16string_view target, std::u16string_view plain,
+                                                      std::u16string_view cause) const
+{
+    if (m_chinese)
+        return Join({u"无法把设备状态保存到\n", target, u"\n（", cause, u"）。\n\n设备状态保留在\n", plain,
+                     u"\n程序会继续尝试保存。"});
+    return Join({u"The device state could not be saved into\n", target, u"\n(", cause, u").\n\nIt stays in\n", plain,
+                 u"\nand the program keeps trying to save it."});
+}
+
+std::u16string SessionMessages::EarlierStateNotSaved(std::u16string_view target, std::u16string_view plain,
+                                                     std::u16string_view cause) const
+{
+    if (m_chinese)
+        return Join({u"上次会话的设备状态无法保存到\n", target, u"\n（", cause, u"）。\n\n它保留在\n", plain,
+                     u"\n为了不覆盖它，仿真器没有启动。"});
+    return Join({u"The device state of an earlier session could not be saved into\n", target, u"\n(", cause,
+                 u").\n\nIt is kept in\n", plain, u"\nThe emulator was not started, so that it is not overwritten."});
+}
+
+std::u16string SessionMessages::UnknownStateKept(std::u16string_view keptAs) const
+{
+    if (m_chinese)
+        return Join({u"发现一个来历不明的设备状态文件。为了不丢失它，已保存为\n", keptAs});
+    return Join({u"A device state file of unknown origin was found. So that it is not lost, it has been kept as\n", keptAs});
+}
+
+std::u16string SessionMessages::UnknownStateNotMoved(std::u16string_view plain, std::u16string_view cause) const
+{
+    if (m_chinese)
+        return Join({u"发现一个来历不明的设备状态文件\n", plain, u"\n它无法移走（", cause, u"），因此仿真器没有启动。"});
+    return Join({u"A device state file of unknown origin was found at\n", plain, u"\nIt could not be moved aside (", cause,
+                 u"), so the emulator was not started."});
+}
+
+}  // namespace emulator

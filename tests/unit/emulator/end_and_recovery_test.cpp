@@ -1,0 +1,211 @@
+// Ending a session by force (language switch, close) and completing one that was cut short.
+#include <gtest/gtest.h>
+
+#include "emulator/session_record.h"
+#include "emulator/storage_folder.h"
+#include "session_fixture.h"
+
+namespace emulator::testing {
+namespace {
+
+class EndEmulatorTest : public SessionFixture {};
+
+TEST_F(EndEmulatorTest, LanguageSwitchWritesBackEndsProgramsAndLeavesTheSessionToTheTick)
+{
+    Launch();
+    desktop.Open(u"Device Emulator Manager");
+    EmulatorSaves("before the switch");
+    EndEmulator(desktop, files, EndVariant::LanguageSwitch);
+
+    EXPECT_EQ(desktop.terminated.size(), 2u);
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("before the switch"));
+    EXPECT_TRUE(files.Has(kPlainFile));
+    EXPECT_TRUE(session.IsLaunched());
+    EXPECT_EQ(desktop.sleptMilliseconds, 0u);
+
+    desktop.texts[u"IDS_PCKovrin_EmulationFile"] = u"PPC_CHS.dll";
+    ReloadEmulationFile(desktop);
+    session.OnWatchTick();
+    EXPECT_FALSE(session.IsLaunched());
+    EXPECT_FALSE(files.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kChineseFile)) << "the state goes back where it came from";
+}
+
+TEST_F(EndEmulatorTest, WithoutASessionOnlyFoundWindowsAreEnded)
+{
+    desktop.Open(u"设备仿真器管理器");
+    const auto before = files.entries;
+    EndEmulator(desktop, files, EndVariant::LanguageSwitch);
+    EXPECT_EQ(desktop.terminated.size(), 1u);
+    EXPECT_EQ(files.entries.size(), before.size());
+    EXPECT_EQ(files.replacementsCommitted, 0);
+}
+
+TEST_F(EndEmulatorTest, CloseWritesBackThenRemovesThePlainFile)
+{
+    Launch();
+    EmulatorSaves("at close");
+    EndEmulator(desktop, files, EndVariant::Close);
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("at close"));
+    EXPECT_FALSE(files.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kRecordFile));
+    EXPECT_EQ(desktop.terminated.size(), 1u);
+    EXPECT_EQ(desktop.sleptMilliseconds, 200u);
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(EndEmulatorTest, CloseRetriesWhenTheEmulatorHeldItsStateUntilEnded)
+{
+    Launch();
+    EmulatorSaves("held to the end");
+    files.held.insert(kPlainFile);
+    desktop.onTerminate = [&](const std::u16string&) { files.held.clear(); };
+    EndEmulator(desktop, files, EndVariant::Close);
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("held to the end"));
+    EXPECT_FALSE(files.Has(kPlainFile));
+}
+
+TEST_F(EndEmulatorTest, CloseKeepsTheStateAndSaysWhereWhenItCannotGoBack)
+{
+    Launch();
+    EmulatorSaves("precious");
+    files.readOnlyTargets.insert(kEnglishFile);
+    EndEmulator(desktop, files, EndVariant::Close);
+    EXPECT_EQ(files.Bytes(kPlainFile), "precious");
+    EXPECT_TRUE(files.Has(kRecordFile));
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_NE(desktop.messages[0].find(kEnglishFile), std::u16string::npos);
+    EXPECT_NE(desktop.messages[0].find(kPlainFile), std::u16string::npos);
+}
+
+TEST_F(EndEmulatorTest, OwnMessagesFollowTheChosenLanguage)
+{
+    desktop.storedLanguage = u"中文";
+    Launch();
+    files.readOnlyTargets.insert(kEnglishFile);
+    EndEmulator(desktop, files, EndVariant::Close);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_NE(desktop.messages[0].find(u"设备状态"), std::u16string::npos);
+}
+
+class RecoveryTest : public SessionFixture {
+protected:
+    // What a run that was killed during its session leaves behind.
+    void LeaveInterruptedSession(const std::u16string& origin, const std::string& state)
+    {
+        g_strTempStateFile = kPlainFile;
+        FileError error;
+        ASSERT_TRUE(WriteSessionRecord(files, origin, error));
+        files.Put(kPlainFile, state);
+        g_strLaunchedEmulationFile.clear();
+    }
+};
+
+TEST_F(RecoveryTest, NextStartCompletesAnInterruptedSession)
+{
+    files.Put(kChineseFile, "old chinese state");
+    LeaveInterruptedSession(kChineseFile, "saved before the crash");
+    session.ResumeInterruptedSession();
+    EXPECT_EQ(files.Bytes(kChineseFile), Scrambled("saved before the crash"));
+    EXPECT_FALSE(files.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kRecordFile));
+    EXPECT_FALSE(session.IsLaunched());
+}
+
+TEST_F(RecoveryTest, EmulatorStillRunningFromTheEarlierRunIsWatchedAsOurs)
+{
+    LeaveInterruptedSession(kChineseFile, "in use");
+    desktop.Open(u"Device Emulator");
+    session.ResumeInterruptedSession();
+    EXPECT_TRUE(session.IsLaunched());
+    EXPECT_TRUE(desktop.timerRunning);
+    EXPECT_FALSE(files.Has(kChineseFile));
+
+    EmulatorSaves("saved at its end");
+    EmulatorQuits();
+    session.OnWatchTick();
+    EXPECT_FALSE(session.IsLaunched());
+    EXPECT_EQ(files.Bytes(kChineseFile), Scrambled("saved at its end"));
+}
+
+TEST_F(RecoveryTest, RunNeverUnpacksOverAStateThatHasNotGoneBack)
+{
+    LeaveInterruptedSession(kChineseFile, "earlier state");
+    files.readOnlyTargets.insert(kChineseFile);
+    session.RunEmulator();
+    EXPECT_EQ(files.Bytes(kPlainFile), "earlier state");
+    EXPECT_EQ(desktop.ShellCallsTo(u"DeviceEmulator.exe"), 0);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_NE(desktop.messages[0].find(kChineseFile), std::u16string::npos);
+
+    files.readOnlyTargets.clear();
+    desktop.messages.clear();
+    session.RunEmulator();
+    EXPECT_EQ(files.Bytes(kChineseFile), Scrambled("earlier state")) << "the earlier state went home first";
+    EXPECT_EQ(files.Bytes(kPlainFile), englishState);
+    EXPECT_EQ(g_strLaunchedEmulationFile, kEnglishFile);
+    EXPECT_TRUE(session.IsLaunched());
+}
+
+TEST_F(RecoveryTest, PlainFileOfUnknownOriginIsKeptAsideAndNamed)
+{
+    g_strTempStateFile = kPlainFile;
+    files.Put(kPlainFile, "whose is this");
+    session.ResumeInterruptedSession();
+    const std::u16string keptAs = kPlainFile + u".unsaved-001";
+    ASSERT_TRUE(files.Has(keptAs));
+    EXPECT_EQ(files.Bytes(keptAs), "whose is this");
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_NE(desktop.messages[0].find(keptAs), std::u16string::npos);
+
+    files.Put(kPlainFile, "another one");
+    session.RunEmulator();
+    EXPECT_EQ(files.Bytes(kPlainFile + u".unsaved-002"), "another one");
+    EXPECT_EQ(files.Bytes(kPlainFile), englishState);
+}
+
+TEST_F(RecoveryTest, StaleRecordWithoutAPlainFileIsRemoved)
+{
+    LeaveInterruptedSession(kChineseFile, "x");
+    files.entries.erase(kPlainFile);
+    session.ResumeInterruptedSession();
+    EXPECT_FALSE(files.Has(kRecordFile));
+    EXPECT_FALSE(session.IsLaunched());
+}
+
+TEST(SessionRecord, KeepsAnyPathExactly)
+{
+    FakeSessionFiles files;
+    files.PutDirectory(u"C:\\WINDOWS");
+    g_strTempStateFile = kPlainFile;
+    const std::u16string path = u"E:\\Ünïcode 文件夹\\😀\\PPC_ENS.dll";
+    FileError error;
+    ASSERT_TRUE(WriteSessionRecord(files, path, error));
+    EXPECT_EQ(ReadSessionRecord(files), path);
+    files.Put(kRecordFile, "garbage");
+    EXPECT_EQ(ReadSessionRecord(files), std::nullopt);
+}
+
+class StorageFolderTest : public SessionFixture {};
+
+TEST_F(StorageFolderTest, FlagFileHoldsTheLanguageByteAlone)
+{
+    EXPECT_EQ(LanguageFlag(u"中文"), '0');
+    EXPECT_EQ(LanguageFlag(u"English"), '1');
+    EXPECT_EQ(LanguageFlag(u"english"), '1');
+    EXPECT_EQ(LanguageFlag(u"Français"), '1');
+
+    desktop.storedLanguage = u"中文";
+    ASSERT_TRUE(PrepareStorageFolder(desktop, files, true));
+    EXPECT_TRUE(files.DirectoryExists(u"C:\\StorageCard"));
+    EXPECT_EQ(files.Bytes(kFlagFile), "0");
+    EXPECT_TRUE(files.entries[kFlagFile].hidden);
+
+    files.entries[kFlagFile].bytes = "a longer earlier content";
+    desktop.storedLanguage = u"English";
+    ASSERT_TRUE(PrepareStorageFolder(desktop, files, false));
+    EXPECT_EQ(files.Bytes(kFlagFile), "1") << "the language byte is the last byte";
+}
+
+}  // namespace
+}  // namespace emulator::testing

@@ -1,0 +1,72 @@
+#include "fake_desktop.h"
+
+#include <algorithm>
+
+namespace emulator::testing {
+
+int FakeDesktop::ShellCallsTo(std::u16string_view file) const
+{
+    return static_cast<int>(std::count_if(shellCalls.begin(), shellCalls.end(),
+                                          [&](const ShellCall& call) { return call.file == file; }));
+}
+
+WindowId FakeDesktop::FindWindowByTitle(std::u16string_view exactTitle)
+{
+    auto it = windows.find(std::u16string(exactTitle));
+    return it == windows.end() ? 0 : it->second;
+}
+
+ShellResult FakeDesktop::ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show)
+{
+    shellCalls.push_back({std::u16string(file), std::u16string(parameters), show});
+    if (file != u"DeviceEmulator.exe")
+        return {true, nullptr};
+    if (!emulatorStarts)
+        return {};
+    *emulatorRunning = true;
+    if (!emulatorProcessKnown)
+        return {true, nullptr};
+    return {true, std::make_unique<FakeProgram>(emulatorRunning)};
+}
+
+void FakeDesktop::TerminateWindowProcess(WindowId window)
+{
+    terminated.push_back(window);
+    for (auto it = windows.begin(); it != windows.end(); ++it) {
+        if (it->second != window)
+            continue;
+        const std::u16string title = it->first;
+        windows.erase(it);
+        if (title == u"Device Emulator")
+            *emulatorRunning = false;
+        if (onTerminate)
+            onTerminate(title);
+        return;
+    }
+}
+
+void FakeDesktop::ShowMessage(std::u16string_view text)
+{
+    messages.emplace_back(text);
+    if (duringMessageBox)
+        duringMessageBox();
+}
+
+std::u16string FakeDesktop::DescribeFileError(const FileError& error)
+{
+    switch (error.kind) {
+    case FileError::Kind::InUse: return u"in use";
+    case FileError::Kind::AccessDenied: return u"access denied";
+    case FileError::Kind::DiskFull: return u"disk full";
+    case FileError::Kind::NotFound: return u"not found";
+    default: return u"error";
+    }
+}
+
+std::u16string FakeDesktop::LanguageText(std::u16string_view key)
+{
+    auto it = texts.find(std::u16string(key));
+    return it == texts.end() ? u"String Not found" : it->second;
+}
+
+}  // namespace emulator::testing

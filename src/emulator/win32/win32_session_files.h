@@ -1,0 +1,26 @@
+#pragma once
+// The session's file operations on Win32 files.
+
+#include "emulator/session_files.h"
+
+namespace emulator::win32 {
+
+class Win32SessionFiles : public SessionFiles {
+public:
+    std::unique_ptr<InputFile> OpenExclusive(std::u16string_view path, FileError& error) override;
+    std::unique_ptr<ReplacementFile> CreateReplacement(std::u16string_view target, FileError& error) override;
+    bool FileExists(std::u16string_view path) override;
+    bool DirectoryExists(std::u16string_view path) override;
+    void CreateDirectory(std::u16string_view path) override;
+    bool DeleteFile(std::u16string_view path) override;
+    bool MoveFile(std::u16string_view from, std::u16string_view to, FileError& error) override;
+    std::u16string FullPath(std::u16string_view path) override;
+    std::optional<std::string> ReadSmallFile(std::u16string_view path) override;
+    bool WriteHiddenFile(std::u16string_view path, std::string_view content, FileError& error) override;
+};
+
+// Where a replacement of `target` is written before it takes the target's place. The name is
+// fixed, so a write cut short by a killed process leaves one stray file at most, reused next time.
+std::wstring ReplacementPathFor(const std::wstring& target);
+
+}  // namespace emulator::win32

@@ -1,0 +1,108 @@
+// Plays the device emulator for tests and demonstrations: takes "/s <state file> /sharedfolder
+// <folder>", shows a window titled "Device Emulator", and does to the state file what its control
+// file says:
+//   window_delay_ms=N  show the window only after N ms (a slow start)
+//   hold=1             keep the state file open with no sharing while running
+//   exit_after_ms=N    close its window by itself N ms after showing it
+//   linger_ms=N        stay alive N ms after its window has gone (saving late)
+//   save=TEXT          on a normal end, append TEXT to the state file (the device saved its state)
+#include <windows.h>
+
+#include <string>
+
+#include "../stand_in_common/stand_in.h"
+
+namespace {
+
+constexpr UINT_PTR kExitTimer = 1;
+
+std::wstring TokenAfter(const std::wstring& arguments, const std::wstring& option)
+{
+    const auto at = arguments.find(option + L" ");
+    if (at == std::wstring::npos)
+        return {};
+    const auto begin = at + option.size() + 1;
+    const auto end = arguments.find(L' ', begin);
+    return arguments.substr(begin, end == std::wstring::npos ? std::wstring::npos : end - begin);
+}
+
+LRESULT CALLBACK EmulatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == kExitTimer)
+            DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void AppendToState(HANDLE held, const std::wstring& stateFile, const std::string& text)
+{
+    HANDLE file = held;
+    if (file == INVALID_HANDLE_VALUE)
+        file = CreateFileW(stateFile.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        stand_in::Log(L"save failed " + std::to_wstring(GetLastError()));
+        return;
+    }
+    SetFilePointer(file, 0, nullptr, FILE_END);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    if (file != held)
+        CloseHandle(file);
+    stand_in::Log(L"saved");
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
+{
+    const stand_in::Control control;
+    const std::wstring arguments = stand_in::Arguments();
+    wchar_t folder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    stand_in::Log(L"arguments=" + arguments);
+    stand_in::Log(std::wstring(L"cwd=") + folder);
+
+    const std::wstring stateFile = TokenAfter(arguments, L"/s");
+    HANDLE held = INVALID_HANDLE_VALUE;
+    if (control.Number(L"hold")) {
+        held = CreateFileW(stateFile.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        stand_in::Log(held == INVALID_HANDLE_VALUE ? L"hold failed" : L"holding");
+    }
+
+    Sleep(static_cast<DWORD>(control.Number(L"window_delay_ms")));
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = EmulatorWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = L"KovrinStandInDeviceEmulator";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowW(windowClass.lpszClassName, L"Device Emulator", WS_OVERLAPPEDWINDOW, 40, 40, 320, 240,
+                                nullptr, nullptr, instance, nullptr);
+    ShowWindow(window, show);
+    stand_in::Log(L"window shown");
+    if (const int exitAfter = control.Number(L"exit_after_ms"))
+        SetTimer(window, kExitTimer, static_cast<UINT>(exitAfter), nullptr);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    stand_in::Log(L"window gone");
+    Sleep(static_cast<DWORD>(control.Number(L"linger_ms")));
+    const std::wstring save = control.Text(L"save");
+    if (!save.empty())
+        AppendToState(held, stateFile, stand_in::WideToUtf8(save));
+    if (held != INVALID_HANDLE_VALUE)
+        CloseHandle(held);
+    stand_in::Log(L"ended");
+    return 0;
+}

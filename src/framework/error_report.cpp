@@ -56,7 +56,8 @@ void ReportUnexpectedError(const char* what) noexcept
 {
     ReportScope scope;
     const bool chinese = PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_CHINESE;
-    std::wstring text = chinese ? L"发生意外错误，操作已中止。" : L"An unexpected error stopped the operation.";
+    std::wstring text =
+        chinese ? L"发生意外错误，操作已中止。" : L"An unexpected error stopped the operation.";
     std::wstring detail = Widen(what);
     if (!detail.empty())
         text += L"\n\n" + detail;

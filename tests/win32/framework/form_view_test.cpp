@@ -55,7 +55,10 @@ protected:
 class Forms : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(host.CreateHost(400, 300)); }
-    bool Make(TestForm& form) { return form.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, kRect, &host, 77) != FALSE; }
+    bool Make(TestForm& form)
+    {
+        return form.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, kRect, &host, 77) != FALSE;
+    }
 
     static constexpr RECT kRect{10, 20, 310, 120};
     test::HostWindow host;

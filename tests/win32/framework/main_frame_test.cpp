@@ -29,7 +29,10 @@ constexpr RECT kCentred{292, 211, 292 + 440, 211 + 346};  // on the 1024 x 768 w
 // Sees the messages that reach windows of this thread through SendMessage.
 class SentMessages {
 public:
-    SentMessages() : m_hook(::SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, ::GetCurrentThreadId())) { s_seen = this; }
+    SentMessages() : m_hook(::SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, ::GetCurrentThreadId()))
+    {
+        s_seen = this;
+    }
     ~SentMessages()
     {
         ::UnhookWindowsHookEx(m_hook);

@@ -65,7 +65,10 @@ protected:
             ::ReleaseCapture();
     }
 
-    void Mouse(UINT msg, int x, int y) { splitter.SendMessage(msg, msg == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(x, y)); }
+    void Mouse(UINT msg, int x, int y)
+    {
+        splitter.SendMessage(msg, msg == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+    }
     int Height(int row)
     {
         int current = 0;

@@ -1,0 +1,92 @@
+#include "app/main_frame.h"
+
+#include <memory>
+
+#include "app/messages.h"
+#include "panes/form_view_info.h"
+#include "panes/form_view_menu.h"
+#include "panes/form_view_title.h"
+#include "text/language_files.h"
+#include "text/program_paths.h"
+#include "text/win32/wide.h"
+#include "text/win32/win32_text_platform.h"
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTW& cs)
+{
+    if (!CFrameWndEx::PreCreateWindow(cs))
+        return FALSE;
+    cs.hMenu = nullptr;
+    m_strAppDir = AsWide(text::InitAppPaths(Win32TextPlatform()));
+    text::SelectLanguage(Win32TextPlatform(), u"");
+    return TRUE;
+}
+
+BOOL CMainFrame::OnCreateClient(CREATESTRUCTW*, CCreateContext* context)
+{
+    // A pane that cannot be made stays empty; the frame works on without it.
+    m_wndSplitter.CreateStatic(this, 3, 1, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST);
+    const int width = GetClientRect().right;
+    m_wndSplitter.CreateView(kTitleRow, 0, std::make_unique<CFormViewTitle>(), SIZE{width, 66}, context);
+    m_wndSplitter.CreateView(kMenuRow, 0, std::make_unique<CFormViewMenu>(), SIZE{width, 253}, context);
+    m_wndSplitter.CreateView(kInfoRow, 0, std::make_unique<CFormViewInfo>(), SIZE{width, 20}, context);
+    return TRUE;
+}
+
+LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_CREATE:
+        return OnCreate(reinterpret_cast<CREATESTRUCTW*>(lParam));
+    case WM_SIZE:
+        OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_DRAG_MAINFRAME:
+        return OnDragMainFrame();
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    default:
+        return CFrameWndEx::WindowProc(msg, wParam, lParam);
+    }
+}
+
+int CMainFrame::OnCreate(CREATESTRUCTW* cs)
+{
+    if (CFrameWndEx::OnCreate(cs) == -1)
+        return -1;
+    // No caption, border, menu or extended style: the title pane is the caption.
+    ::SetWindowLongW(m_hWnd, GWL_STYLE, 0);
+    ::SetWindowLongW(m_hWnd, GWL_EXSTYLE, 0);
+    ::SetMenu(m_hWnd, nullptr);
+    ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(GetStyle() | WS_SYSMENU));
+    SetWindowText(LanguageText(L"IDS_MAIN_TITLE"));
+    return 0;
+}
+
+void CMainFrame::OnSize(UINT type, int cx, int cy)
+{
+    CFrameWndEx::OnSize(type, cx, cy);
+    // A minimised window keeps its place in the taskbar; it is put right when it is restored.
+    if (type == SIZE_MINIMIZED)
+        return;
+    const RECT client = GetClientRect();
+    MoveWindow(client.left, client.top, kWidth - client.left, kHeight - client.top, TRUE);
+    CenterWindow();
+}
+
+LRESULT CMainFrame::OnDragMainFrame()
+{
+    SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    return 0;
+}
+
+void CMainFrame::OnClose()
+{
+    EndEmulatorSession();
+    CFrameWndEx::OnClose();
+}
+
+void CMainFrame::EndEmulatorSession()
+{
+    // Filled by the emulator session: its close variant writes the state back and ends the emulator.
+}

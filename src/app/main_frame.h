@@ -1,0 +1,31 @@
+#pragma once
+// The launcher's only top-level window: captionless, borderless, 440 x 346 pixels and centred,
+// its client area one fixed splitter with the title, command and info panes.
+
+#include <string>
+
+#include "app/fix_splitter_wnd.h"
+#include "framework/frame_wnd_ex.h"
+
+class CMainFrame : public CFrameWndEx {
+public:
+    static constexpr int kWidth = 440;
+    static constexpr int kHeight = 346;
+    enum PaneRow { kTitleRow = 0, kMenuRow = 1, kInfoRow = 2 };
+
+    CFixSplitterWnd m_wndSplitter;
+    std::wstring m_strAppDir;  // program directory with a trailing backslash
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
+    BOOL OnCreateClient(CREATESTRUCTW* cs, CCreateContext* context) override;
+
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    int OnCreate(CREATESTRUCTW* cs);
+    void OnSize(UINT type, int cx, int cy);
+    LRESULT OnDragMainFrame();
+    void OnClose();
+
+    // Ends a running emulator session before the window goes.
+    void EndEmulatorSession();
+};

@@ -1,0 +1,103 @@
+#include "framework/form_view.h"
+
+#include <cstring>
+
+#include "framework/create_context.h"
+#include "framework/data_exchange.h"
+#include "framework/paint_scope.h"
+
+namespace {
+
+// The style of a dialog template, in either of its two layouts.
+DWORD TemplateStyle(const void* dialogTemplate)
+{
+    const auto* words = static_cast<const WORD*>(dialogTemplate);
+    DWORD style = 0;
+    if (words[0] == 1 && words[1] == 0xFFFF)  // extended: version, signature, help id, ex style, style
+        std::memcpy(&style, static_cast<const BYTE*>(dialogTemplate) + 12, sizeof(style));
+    else
+        style = static_cast<const DLGTEMPLATE*>(dialogTemplate)->style;
+    return style;
+}
+
+}  // namespace
+
+BOOL CFormView::Create(const wchar_t*, const wchar_t*, DWORD style, const RECT& rect, CWnd* parent, UINT id,
+                       CCreateContext* context)
+{
+    if (m_hWnd || !parent || !parent->m_hWnd)
+        return FALSE;
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    HRSRC resource = ::FindResourceW(instance, MAKEINTRESOURCEW(m_nIDTemplate), MAKEINTRESOURCEW(5));  // RT_DIALOG
+    HGLOBAL loaded = resource ? ::LoadResource(instance, resource) : nullptr;
+    const void* dialogTemplate = loaded ? ::LockResource(loaded) : nullptr;
+    if (!dialogTemplate || !(TemplateStyle(dialogTemplate) & WS_CHILD))
+        return FALSE;
+
+    HWND hwnd = nullptr;
+    {
+        CreationScope scope(this);
+        hwnd = ::CreateDialogIndirectParamW(instance, static_cast<const DLGTEMPLATE*>(dialogTemplate),
+                                            parent->m_hWnd, &CWnd::DialogStartProc, 0);
+    }
+    if (!hwnd)
+        return FALSE;
+    if (m_hWnd != hwnd) {
+        ::DestroyWindow(hwnd);
+        return FALSE;
+    }
+    m_pDocument = context ? context->m_pCurrentDoc : nullptr;
+    ::SetWindowLongPtrW(hwnd, GWLP_ID, static_cast<LONG_PTR>(id));
+    ::SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    if (style & WS_VISIBLE)
+        ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    return TRUE;
+}
+
+void CFormView::OnInitialUpdate()
+{
+    UpdateData(false);
+    Invalidate(TRUE);
+}
+
+bool CFormView::UpdateData(bool saveAndValidate)
+{
+    CDataExchange dx(this, saveAndValidate);
+    DoDataExchange(&dx);
+    return true;
+}
+
+void CFormView::DoDataExchange(CDataExchange*)
+{
+}
+
+void CFormView::OnDraw(HDC)
+{
+}
+
+bool CFormView::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST)
+        return false;
+    return ::IsDialogMessageW(m_hWnd, msg) != FALSE;
+}
+
+LRESULT CFormView::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        return FALSE;  // a pane does not take the focus when it is made
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    default:
+        return CWnd::WindowProc(msg, wParam, lParam);
+    }
+}
+
+void CFormView::OnPaint()
+{
+    framework::PaintScope paint(m_hWnd);
+    OnDraw(paint.Dc());
+}

@@ -1,0 +1,433 @@
+#include "framework/wnd.h"
+
+#include <vector>
+
+#include "framework/error_report.h"
+
+namespace {
+
+constexpr wchar_t kObjectProperty[] = L"KovrinWindowObject";
+
+// The object whose window is being created on this thread, until its window is first seen.
+thread_local CWnd* t_creating = nullptr;
+
+// What a message answers when its handler threw: creation fails, painting stops asking again.
+LRESULT FailedResult(HWND hwnd, UINT msg)
+{
+    switch (msg) {
+    case WM_NCCREATE: return FALSE;
+    case WM_CREATE: return -1;
+    case WM_PAINT: ::ValidateRect(hwnd, nullptr); return 0;
+    default: return 0;
+    }
+}
+
+// A dialog procedure answers some messages through its return value, the rest through DWLP_MSGRESULT.
+INT_PTR DialogProcResult(HWND hwnd, UINT msg, LRESULT result)
+{
+    switch (msg) {
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG:
+        return static_cast<INT_PTR>(result);
+    default:
+        ::SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+}
+
+}  // namespace
+
+CWnd::CreationScope::CreationScope(CWnd* wnd) : m_previous(t_creating)
+{
+    t_creating = wnd;
+}
+
+CWnd::CreationScope::~CreationScope()
+{
+    t_creating = m_previous;
+}
+
+CWnd::~CWnd()
+{
+    if (!m_hWnd)
+        return;
+    HWND hwnd = m_hWnd;
+    const bool owns = m_bOwnsWindow;
+    // Let go first: the derived parts of this object are already gone and must not see messages.
+    Detach();
+    if (owns)
+        ::DestroyWindow(hwnd);
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hwnd)
+{
+    return hwnd ? static_cast<CWnd*>(::GetPropW(hwnd, kObjectProperty)) : nullptr;
+}
+
+void CWnd::Attach(HWND hwnd)
+{
+    m_hWnd = hwnd;
+    ::SetPropW(hwnd, kObjectProperty, this);
+}
+
+void CWnd::Detach()
+{
+    if (!m_hWnd)
+        return;
+    ::RemovePropW(m_hWnd, kObjectProperty);
+    if (m_bSubclassed &&
+        reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC)) == &CWnd::StaticWindowProc)
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    m_pfnSuper = nullptr;
+    m_bSubclassed = false;
+    m_bOwnsWindow = false;
+    m_hWnd = nullptr;
+}
+
+CWnd* CWnd::ClaimPending(HWND hwnd)
+{
+    CWnd* wnd = t_creating;
+    if (!wnd || wnd->m_hWnd)
+        return nullptr;
+    t_creating = nullptr;
+    wnd->Attach(hwnd);
+    return wnd;
+}
+
+LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* wnd = FromHandlePermanent(hwnd);
+    if (!wnd && msg == WM_NCCREATE) {
+        // Only the object this thread is creating, and only when it named itself as the creator.
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        if (t_creating && create->lpCreateParams == t_creating)
+            wnd = ClaimPending(hwnd);
+    }
+    if (!wnd)
+        return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+    return Dispatch(wnd, msg, wParam, lParam);
+}
+
+INT_PTR CALLBACK CWnd::DialogStartProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (FromHandlePermanent(hwnd)) {
+        // Reached from the object's DefWindowProc: the dialog manager's own handling applies,
+        // and a dialog that did not handle WM_INITDIALOG gets the usual default focus.
+        return msg == WM_INITDIALOG ? TRUE : FALSE;
+    }
+    CWnd* wnd = ClaimPending(hwnd);
+    if (!wnd)
+        return FALSE;
+    // The dialog's first message to us: from now on every message goes through the object,
+    // the dialog manager's procedure becoming its default.
+    wnd->m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
+    wnd->m_bSubclassed = true;
+    wnd->m_bOwnsWindow = true;
+    return DialogProcResult(hwnd, msg, Dispatch(wnd, msg, wParam, lParam));
+}
+
+LRESULT CWnd::Dispatch(CWnd* wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    HWND hwnd = wnd->m_hWnd;
+    LRESULT result = 0;
+    if (!framework::RunGuarded([&] { result = wnd->WindowProc(msg, wParam, lParam); }))
+        result = FailedResult(hwnd, msg);
+    if (msg == WM_NCDESTROY && wnd->m_hWnd == hwnd) {
+        wnd->Detach();
+        framework::RunGuarded([&] { wnd->PostNcDestroy(); });
+    }
+    return result;
+}
+
+const wchar_t* CWnd::RegisterFrameworkClass(const wchar_t* className, UINT classStyle, HCURSOR cursor,
+                                            HBRUSH background, HICON icon, HICON smallIcon)
+{
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (::GetClassInfoExW(instance, className, &existing))
+        return className;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = classStyle;
+    windowClass.lpfnWndProc = &CWnd::StaticWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = cursor;
+    windowClass.hbrBackground = background;
+    windowClass.hIcon = icon;
+    windowClass.hIconSm = smallIcon;
+    windowClass.lpszClassName = className;
+    return ::RegisterClassExW(&windowClass) ? className : nullptr;
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, int x,
+                    int y, int width, int height, HWND parent, HMENU menuOrId)
+{
+    if (m_hWnd)
+        return FALSE;
+    HWND hwnd = nullptr;
+    {
+        CreationScope scope(this);
+        hwnd = ::CreateWindowExW(exStyle, className, windowName, style, x, y, width, height, parent, menuOrId,
+                                 ::GetModuleHandleW(nullptr), this);
+    }
+    if (!hwnd)
+        return FALSE;
+    if (!m_hWnd && !SubclassWindow(hwnd)) {
+        ::DestroyWindow(hwnd);
+        return FALSE;
+    }
+    m_bOwnsWindow = true;
+    return TRUE;
+}
+
+BOOL CWnd::Create(const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
+                  CWnd* parent, UINT id, CCreateContext*)
+{
+    if (!className)
+        className = RegisterFrameworkClass(L"KovrinWindow", CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW),
+                                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    return CreateEx(0, className, windowName, style | WS_CHILD, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)));
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
+
+BOOL CWnd::SubclassWindow(HWND hwnd)
+{
+    if (m_hWnd || !::IsWindow(hwnd) || FromHandlePermanent(hwnd))
+        return FALSE;
+    Attach(hwnd);
+    auto previous = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
+    // A window of our own class without an object: its default is DefWindowProcW, not ourselves.
+    m_pfnSuper = previous == &CWnd::StaticWindowProc ? nullptr : previous;
+    m_bSubclassed = true;
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
+{
+    return parent && SubclassWindow(::GetDlgItem(parent->m_hWnd, static_cast<int>(id)));
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    // Someone who subclassed after us still calls our procedure: we cannot step out of the chain.
+    if (!m_bSubclassed ||
+        reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC)) != &CWnd::StaticWindowProc)
+        return nullptr;
+    HWND hwnd = m_hWnd;
+    Detach();
+    return hwnd;
+}
+
+LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    switch (msg) {
+    case WM_COMMAND:
+        if (ReflectToChild(msg, wParam, lParam, &result))
+            return result;
+        if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
+            return 0;
+        break;
+    case WM_NOTIFY:
+        if (ReflectToChild(msg, wParam, lParam, &result))
+            return result;
+        if (OnNotify(reinterpret_cast<NMHDR*>(lParam), &result))
+            return result;
+        break;
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        if (ReflectToChild(msg, wParam, lParam, &result))
+            return result;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProc(msg, wParam, lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper)
+        return ::CallWindowProcW(m_pfnSuper, m_hWnd, msg, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
+}
+
+bool CWnd::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    HWND child = nullptr;
+    switch (msg) {
+    case WM_COMMAND:
+        child = reinterpret_cast<HWND>(lParam);  // null for menus and accelerators
+        break;
+    case WM_NOTIFY:
+        child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+        break;
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        child = item->CtlType == ODT_MENU ? nullptr : item->hwndItem;
+        break;
+    }
+    case WM_MEASUREITEM: {
+        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        child = item->CtlType == ODT_MENU ? nullptr : ::GetDlgItem(m_hWnd, static_cast<int>(item->CtlID));
+        break;
+    }
+    default:  // WM_CTLCOLOR*
+        child = reinterpret_cast<HWND>(lParam);
+        break;
+    }
+    if (!child || child == m_hWnd)
+        return false;
+    CWnd* control = FromHandlePermanent(child);
+    return control && control->OnChildNotify(msg, wParam, lParam, result);
+}
+
+bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return false;
+}
+
+bool CWnd::OnCommand(UINT, UINT, HWND)
+{
+    return false;
+}
+
+bool CWnd::OnNotify(NMHDR*, LRESULT*)
+{
+    return false;
+}
+
+void CWnd::RunInitialUpdate()
+{
+    std::vector<CWnd*> children;
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (CWnd* wnd = FromHandlePermanent(child))
+            children.push_back(wnd);
+    }
+    for (CWnd* wnd : children)
+        wnd->RunInitialUpdate();
+}
+
+bool CWnd::PreTranslateMessage(MSG*)
+{
+    return false;
+}
+
+LRESULT CWnd::SendMessage(UINT msg, WPARAM wParam, LPARAM lParam) const
+{
+    return ::SendMessageW(m_hWnd, msg, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT msg, WPARAM wParam, LPARAM lParam) const
+{
+    return ::PostMessageW(m_hWnd, msg, wParam, lParam);
+}
+
+BOOL CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) const
+{
+    return ::MoveWindow(m_hWnd, x, y, width, height, repaint);
+}
+
+void CWnd::CenterWindow(HWND alternate) const
+{
+    RECT self = GetWindowRect();
+    const int width = self.right - self.left;
+    const int height = self.bottom - self.top;
+    int x = 0;
+    int y = 0;
+    if (GetStyle() & WS_CHILD) {
+        HWND parent = ::GetParent(m_hWnd);
+        RECT area{};
+        if (alternate) {
+            ::GetWindowRect(alternate, &area);
+            ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+        } else {
+            ::GetClientRect(parent, &area);
+        }
+        x = (area.left + area.right - width) / 2;
+        y = (area.top + area.bottom - height) / 2;
+    } else {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        ::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT work = monitor.rcWork;
+        RECT area = work;
+        HWND reference = alternate ? alternate : ::GetWindow(m_hWnd, GW_OWNER);
+        if (reference && ::IsWindowVisible(reference) && !::IsIconic(reference))
+            ::GetWindowRect(reference, &area);
+        x = (area.left + area.right - width) / 2;
+        y = (area.top + area.bottom - height) / 2;
+        // Never off the work area, even when centred on a window near its edge.
+        if (x + width > work.right)
+            x = work.right - width;
+        if (x < work.left)
+            x = work.left;
+        if (y + height > work.bottom)
+            y = work.bottom - height;
+        if (y < work.top)
+            y = work.top;
+    }
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT CWnd::GetClientRect() const
+{
+    RECT rect{};
+    ::GetClientRect(m_hWnd, &rect);
+    return rect;
+}
+
+RECT CWnd::GetWindowRect() const
+{
+    RECT rect{};
+    ::GetWindowRect(m_hWnd, &rect);
+    return rect;
+}
+
+void CWnd::SetWindowText(const std::wstring& text) const
+{
+    ::SetWindowTextW(m_hWnd, text.c_str());
+}
+
+std::wstring CWnd::GetWindowText() const
+{
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
+    text.resize(static_cast<size_t>(::GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+DWORD CWnd::GetStyle() const
+{
+    return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE));
+}
+
+DWORD CWnd::GetExStyle() const
+{
+    return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_EXSTYLE));
+}

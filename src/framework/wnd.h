@@ -1,0 +1,112 @@
+#pragma once
+// Base of every window object. The object is kept with its window in a window property, set
+// when the window is first seen (created by us, a dialog we created, or a subclassed window)
+// and removed at WM_NCDESTROY. Each class has one WindowProc whose switch only unpacks the
+// parameters and calls named handlers; what it leaves goes to DefWindowProc.
+
+#include <windows.h>
+
+#include <string>
+
+struct CCreateContext;
+
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    CWnd(CWnd&&) = delete;
+    CWnd& operator=(CWnd&&) = delete;
+    // Destroys a window this object created, or gives a subclassed one back its own procedure.
+    virtual ~CWnd();
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // The object kept with hwnd, or null when the window has none.
+    static CWnd* FromHandlePermanent(HWND hwnd);
+
+    // Creates a window of any class. Classes registered through RegisterFrameworkClass deliver every
+    // message from WM_NCCREATE on; other classes are subclassed as soon as they exist.
+    BOOL CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
+                  int x, int y, int width, int height, HWND parent, HMENU menuOrId);
+    // How a container (a splitter, a frame) makes a child pane; dialog-based windows override it.
+    // Without a class name the window is of the framework's plain class.
+    virtual BOOL Create(const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
+                        CWnd* parent, UINT id, CCreateContext* context = nullptr);
+    BOOL DestroyWindow();
+
+    // Routes an existing window's messages through this object; its own procedure becomes the default.
+    BOOL SubclassWindow(HWND hwnd);
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+    HWND UnsubclassWindow();
+
+    // Registers a window class whose procedure is the framework's; idempotent. Returns the name.
+    static const wchar_t* RegisterFrameworkClass(const wchar_t* className, UINT classStyle, HCURSOR cursor,
+                                                 HBRUSH background, HICON icon = nullptr,
+                                                 HICON smallIcon = nullptr);
+
+    // Runs the initial update of the views inside this window, in their order (see CSplitterWnd).
+    virtual void RunInitialUpdate();
+    // Keyboard messages before dispatch; true when consumed.
+    virtual bool PreTranslateMessage(MSG* msg);
+
+    // Thin helpers on m_hWnd.
+    LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    BOOL PostMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    BOOL ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command); }
+    BOOL UpdateWindow() const { return ::UpdateWindow(m_hWnd); }
+    BOOL MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE) const;
+    // Child: centred in its parent. Top level: on alternate or its visible owner when given,
+    // else on the work area of its monitor; always kept inside that work area.
+    void CenterWindow(HWND alternate = nullptr) const;
+    RECT GetClientRect() const;
+    RECT GetWindowRect() const;
+    void SetWindowText(const std::wstring& text) const;
+    std::wstring GetWindowText() const;
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    BOOL Invalidate(BOOL erase = TRUE) const { return ::InvalidateRect(m_hWnd, nullptr, erase); }
+
+protected:
+    virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The default: DefWindowProcW, or the subclassed window's own procedure.
+    virtual LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // After WM_NCDESTROY, when the object has let go of its window.
+    virtual void PostNcDestroy() {}
+
+    // A notification the parent received from this control, offered here first.
+    // True when handled; *result is then the parent's answer.
+    virtual bool OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // WM_COMMAND not taken by the control's own object. True when handled.
+    virtual bool OnCommand(UINT id, UINT code, HWND control);
+    // WM_NOTIFY not taken by the control's own object. True when handled.
+    virtual bool OnNotify(NMHDR* header, LRESULT* result);
+
+    // Dialog-based windows are made by CreateDialog* with this procedure and this object
+    // registered as the one being created.
+    static INT_PTR CALLBACK DialogStartProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    class CreationScope {
+    public:
+        explicit CreationScope(CWnd* wnd);
+        ~CreationScope();
+        CreationScope(const CreationScope&) = delete;
+        CreationScope& operator=(const CreationScope&) = delete;
+
+    private:
+        CWnd* m_previous;
+    };
+
+private:
+    static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT Dispatch(CWnd* wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static CWnd* ClaimPending(HWND hwnd);
+    void Attach(HWND hwnd);
+    void Detach();
+    bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    WNDPROC m_pfnSuper = nullptr;  // the subclassed procedure, null for our own classes
+    bool m_bSubclassed = false;    // our procedure replaced the window's own
+    bool m_bOwnsWindow = false;    // created by this object, so destroyed with it
+};

@@ -34,7 +34,7 @@ void MakeFile(const std::wstring& path, unsigned long long size)
 void ScrambledCopyOrThrow(const std::wstring& source, const std::wstring& target)
 {
     emulator::win32::Win32SessionFiles files;
-    if (!emulator::ScrambledCopy(files, AsU16(source), AsU16(target)).Ok())
+    if (!emulator::ScrambledCopy(files, text::AsU16(source), text::AsU16(target)).Ok())
         throw std::runtime_error("scrambled copy failed");
 }
 

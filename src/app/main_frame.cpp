@@ -3,6 +3,9 @@
 #include <memory>
 
 #include "app/messages.h"
+#include "emulator/emulator_session.h"
+#include "emulator/win32/win32_desktop.h"
+#include "emulator/win32/win32_session_files.h"
 #include "panes/form_view_info.h"
 #include "panes/form_view_menu.h"
 #include "panes/form_view_title.h"
@@ -16,8 +19,8 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTW& cs)
     if (!CFrameWndEx::PreCreateWindow(cs))
         return FALSE;
     cs.hMenu = nullptr;
-    m_strAppDir = AsWide(text::InitAppPaths(Win32TextPlatform()));
-    text::SelectLanguage(Win32TextPlatform(), u"");
+    m_strAppDir = text::AsWide(text::InitAppPaths(text::Win32TextPlatform()));
+    text::SelectLanguage(text::Win32TextPlatform(), u"");
     return TRUE;
 }
 
@@ -59,7 +62,7 @@ int CMainFrame::OnCreate(CREATESTRUCTW* cs)
     ::SetWindowLongW(m_hWnd, GWL_EXSTYLE, 0);
     ::SetMenu(m_hWnd, nullptr);
     ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(GetStyle() | WS_SYSMENU));
-    SetWindowText(LanguageText(L"IDS_MAIN_TITLE"));
+    SetWindowText(text::LanguageText(L"IDS_MAIN_TITLE"));
     return 0;
 }
 
@@ -88,5 +91,7 @@ void CMainFrame::OnClose()
 
 void CMainFrame::EndEmulatorSession()
 {
-    // Filled by the emulator session: its close variant writes the state back and ends the emulator.
+    emulator::win32::Win32SessionFiles files;
+    emulator::win32::Win32Desktop desktop(*this);
+    emulator::EndEmulator(desktop, files, emulator::EndVariant::Close);
 }

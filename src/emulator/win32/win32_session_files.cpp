@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "emulator/win32/win32_file_error.h"
@@ -9,6 +10,9 @@
 
 namespace emulator::win32 {
 namespace {
+
+using text::AsU16;
+using text::AsWide;
 
 class FileHandle {
 public:

@@ -1,0 +1,115 @@
+#include "emulator/win32/win32_desktop.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "framework/error_report.h"
+#include "framework/file_exception.h"
+#include "framework/unique_handle.h"
+#include "framework/win_app_ex.h"
+#include "framework/wnd.h"
+#include "text/ini_file.h"
+#include "text/language_files.h"
+#include "text/program_paths.h"
+#include "text/win32/wide.h"
+#include "text/win32/win32_text_platform.h"
+
+namespace emulator::win32 {
+namespace {
+
+using text::AsU16;
+using text::AsWide;
+
+class Win32LaunchedProgram : public LaunchedProgram {
+public:
+    explicit Win32LaunchedProgram(HANDLE process) : m_process(process) {}
+    ~Win32LaunchedProgram() override { CloseHandle(m_process); }
+    Win32LaunchedProgram(const Win32LaunchedProgram&) = delete;
+    Win32LaunchedProgram& operator=(const Win32LaunchedProgram&) = delete;
+
+    bool IsRunning() override { return WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT; }
+
+private:
+    HANDLE m_process;
+};
+
+}  // namespace
+
+bool EnableDebugPrivilege()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+        return false;
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    const bool found = LookupPrivilegeValueW(nullptr, L"SeDebugPrivilege", &privileges.Privileges[0].Luid) != FALSE;
+    if (found)
+        AdjustTokenPrivileges(token, FALSE, &privileges, sizeof privileges, nullptr, nullptr);
+    CloseHandle(token);
+    return found;
+}
+
+WindowId Win32Desktop::FindWindowByTitle(std::u16string_view exactTitle)
+{
+    return reinterpret_cast<WindowId>(FindWindowExW(nullptr, nullptr, nullptr, AsWide(exactTitle).c_str()));
+}
+
+ShellResult Win32Desktop::ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show)
+{
+    const std::wstring program = AsWide(file), arguments = AsWide(parameters);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    // The same search as a plain shell open; the process handle tells the session when it ends.
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpVerb = L"open";
+    info.lpFile = program.c_str();
+    info.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
+    info.nShow = show == ShowCommand::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
+    ShellResult result;
+    result.started = ShellExecuteExW(&info) != FALSE;
+    if (result.started && info.hProcess)
+        result.process = std::make_unique<Win32LaunchedProgram>(info.hProcess);
+    return result;
+}
+
+void Win32Desktop::TerminateWindowProcess(WindowId window)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(reinterpret_cast<HWND>(window), &processId);
+    EnableDebugPrivilege();
+    if (HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId)) {
+        TerminateProcess(process, 0);
+        CloseHandle(process);
+    }
+}
+
+void Win32Desktop::StartWatchTimer() { ::SetTimer(m_timerWindow.GetSafeHwnd(), EMULATOR_WATCH_TIMER, kWatchPeriodMs, nullptr); }
+
+void Win32Desktop::StopWatchTimer() { ::KillTimer(m_timerWindow.GetSafeHwnd(), EMULATOR_WATCH_TIMER); }
+
+void Win32Desktop::Sleep(unsigned milliseconds) { ::Sleep(milliseconds); }
+
+void Win32Desktop::ShowMessage(std::u16string_view text) { AfxMessageBox(AsWide(text), MB_OK); }
+
+void Win32Desktop::ShowFileError(std::u16string_view path, const FileError& error)
+{
+    framework::ReportFileError(CFileException(CFileException::Operation::Write, AsWide(path), error.systemCode));
+}
+
+std::u16string Win32Desktop::DescribeFileError(const FileError& error)
+{
+    return AsU16(SystemErrorText(error.systemCode ? error.systemCode : ERROR_GEN_FAILURE));
+}
+
+std::u16string Win32Desktop::LanguageText(std::u16string_view key)
+{
+    return text::LoadLanguageText(text::Win32TextPlatform(), key);
+}
+
+std::u16string Win32Desktop::StoredLanguage()
+{
+    return text::ReadIniString(text::Win32TextPlatform(), text::g_strSettingFile, u"Setting", u"Language", u"English", 1000);
+}
+
+}  // namespace emulator::win32

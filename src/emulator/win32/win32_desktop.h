@@ -1,0 +1,38 @@
+#pragma once
+// The session's desktop on Win32: top-level windows by title, the shell, processes, the watch
+// timer on the command pane's window, and the program's message boxes.
+
+#include "emulator/desktop.h"
+
+class CWnd;
+
+namespace emulator::win32 {
+
+inline constexpr UINT_PTR EMULATOR_WATCH_TIMER = 1;
+inline constexpr unsigned kWatchPeriodMs = 2000;
+
+class Win32Desktop : public Desktop {
+public:
+    // The timer runs on `timerWindow`'s window, which may be created after this object.
+    explicit Win32Desktop(CWnd& timerWindow) : m_timerWindow(timerWindow) {}
+
+    WindowId FindWindowByTitle(std::u16string_view exactTitle) override;
+    ShellResult ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show) override;
+    void TerminateWindowProcess(WindowId window) override;
+    void StartWatchTimer() override;
+    void StopWatchTimer() override;
+    void Sleep(unsigned milliseconds) override;
+    void ShowMessage(std::u16string_view text) override;
+    void ShowFileError(std::u16string_view path, const FileError& error) override;
+    std::u16string DescribeFileError(const FileError& error) override;
+    std::u16string LanguageText(std::u16string_view key) override;
+    std::u16string StoredLanguage() override;
+
+private:
+    CWnd& m_timerWindow;
+};
+
+// Lets this process end processes of other users' programs; false when that cannot even be asked.
+bool EnableDebugPrivilege();
+
+}  // namespace emulator::win32

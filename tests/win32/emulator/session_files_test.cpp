@@ -1,0 +1,175 @@
+// The session's Win32 file operations on real files, including a write-back killed part-way.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <thread>
+
+#include "emulator/state_scrambler.h"
+#include "emulator/win32/win32_session_files.h"
+#include "text/win32/wide.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using emulator::FileError;
+using emulator::win32::ReplacementPathFor;
+using emulator::win32::Win32SessionFiles;
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteAll(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::span<const std::byte> AsBytes(const std::string& s) { return {reinterpret_cast<const std::byte*>(s.data()), s.size()}; }
+
+std::string Scrambled(std::string bytes)
+{
+    emulator::ScrambleInPlace({reinterpret_cast<std::byte*>(bytes.data()), bytes.size()}, 0);
+    return bytes;
+}
+
+class SessionFilesTest : public ::testing::Test {
+protected:
+    SessionFilesTest() : folder(fs::current_path() / "session-files")
+    {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    std::u16string Path(const char* name) const { return text::AsU16((folder / name).wstring()); }
+
+    fs::path folder;
+    Win32SessionFiles files;
+};
+
+TEST_F(SessionFilesTest, ReplacementTakesEffectOnlyAtCommit)
+{
+    const fs::path target = folder / "state.dll";
+    WriteAll(target, "old");
+    FileError error;
+    {
+        auto replacement = files.CreateReplacement(Path("state.dll"), error);
+        ASSERT_TRUE(replacement);
+        ASSERT_TRUE(replacement->Write(AsBytes("new content"), error));
+        EXPECT_EQ(ReadAll(target), "old");
+    }
+    EXPECT_EQ(ReadAll(target), "old") << "dropped without commit";
+    EXPECT_FALSE(fs::exists(ReplacementPathFor(target.wstring())));
+
+    auto replacement = files.CreateReplacement(Path("state.dll"), error);
+    ASSERT_TRUE(replacement->Write(AsBytes("new content"), error));
+    ASSERT_TRUE(replacement->Commit(error));
+    EXPECT_EQ(ReadAll(target), "new content");
+    EXPECT_FALSE(fs::exists(ReplacementPathFor(target.wstring())));
+}
+
+TEST_F(SessionFilesTest, FileHeldByAnotherOpenerCannotBeReadOrReplaced)
+{
+    const fs::path path = folder / "held.dess";
+    WriteAll(path, "held");
+    HANDLE holder = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    FileError error;
+    EXPECT_FALSE(files.OpenExclusive(Path("held.dess"), error));
+    EXPECT_EQ(error.kind, FileError::Kind::InUse);
+
+    auto replacement = files.CreateReplacement(Path("held.dess"), error);
+    ASSERT_TRUE(replacement);
+    ASSERT_TRUE(replacement->Write(AsBytes("other"), error));
+    EXPECT_FALSE(replacement->Commit(error));
+    replacement.reset();
+    CloseHandle(holder);
+    EXPECT_EQ(ReadAll(path), "held");
+    EXPECT_FALSE(fs::exists(ReplacementPathFor(path.wstring())));
+
+    EXPECT_FALSE(files.OpenExclusive(Path("missing.dess"), error));
+    EXPECT_EQ(error.kind, FileError::Kind::NotFound);
+}
+
+TEST_F(SessionFilesTest, HiddenFlagFileIsRewrittenToExactlyItsContent)
+{
+    const fs::path flag = folder / "SN.dat";
+    FileError error;
+    ASSERT_TRUE(files.WriteHiddenFile(Path("SN.dat"), "0123456789", error));
+    ASSERT_TRUE(files.WriteHiddenFile(Path("SN.dat"), "1", error)) << "an existing hidden file is opened, not recreated";
+    EXPECT_EQ(ReadAll(flag), "1");
+    EXPECT_EQ(GetFileAttributesW(flag.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+
+    fs::create_directories(folder / "card-as-file");
+    EXPECT_FALSE(files.WriteHiddenFile(Path("card-as-file"), "1", error)) << "a folder where the file should be";
+}
+
+TEST_F(SessionFilesTest, DirectoryTestsAndFullPaths)
+{
+    EXPECT_TRUE(files.DirectoryExists(text::AsU16(folder.wstring())));
+    WriteAll(folder / "plain", "x");
+    EXPECT_FALSE(files.DirectoryExists(Path("plain")));
+    EXPECT_TRUE(files.FileExists(Path("plain")));
+    const std::u16string full = files.FullPath(u"relative.dll");
+    EXPECT_EQ(full, text::AsU16((fs::current_path() / "relative.dll").wstring()));
+}
+
+// The process is killed at random moments of a write-back; every time the emulation file must
+// be either the old complete file or the new complete one.
+TEST_F(SessionFilesTest, WriteBackKilledAtAnyMomentLeavesTheEmulationFileWhole)
+{
+    const fs::path plain = folder / "winsetup.dess", target = folder / "PPC_ENS.dll";
+    std::string oldTarget(24u << 20, '\0'), newPlain(24u << 20, '\0');
+    std::mt19937 random(12345);
+    for (auto& c : oldTarget)
+        c = static_cast<char>(random());
+    for (auto& c : newPlain)
+        c = static_cast<char>(random());
+    const std::string newTarget = Scrambled(newPlain);
+    WriteAll(plain, newPlain);
+
+    const fs::path child = fs::current_path() / "write_back_child.exe";
+    std::wstring command = L"\"" + child.wstring() + L"\" \"" + plain.wstring() + L"\" \"" + target.wstring() + L"\"";
+    auto runChild = [&](std::chrono::milliseconds killAfter) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        std::wstring line = command;
+        EXPECT_TRUE(CreateProcessW(child.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+        const bool finished = WaitForSingleObject(process.hProcess, static_cast<DWORD>(killAfter.count())) == WAIT_OBJECT_0;
+        if (!finished) {
+            TerminateProcess(process.hProcess, 9);
+            WaitForSingleObject(process.hProcess, INFINITE);
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return finished;
+    };
+
+    WriteAll(target, oldTarget);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(runChild(std::chrono::milliseconds(60000)));
+    const auto fullRun = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    ASSERT_EQ(ReadAll(target), newTarget);
+
+    int killed = 0;
+    for (int round = 0; round < 25; ++round) {
+        WriteAll(target, oldTarget);
+        const auto killAfter = std::chrono::milliseconds(random() % (fullRun.count() + 1));
+        if (!runChild(killAfter))
+            ++killed;
+        const std::string now = ReadAll(target);
+        EXPECT_TRUE(now == oldTarget || now == newTarget) << "round " << round << ", killed after " << killAfter.count()
+                                                          << " ms: the file is " << now.size() << " bytes of a mix";
+    }
+    EXPECT_GT(killed, 5) << "most rounds should have ended part-way";
+}
+
+}  // namespace

@@ -6,7 +6,7 @@
 
 namespace text {
 
-std::u16string ReadProfileString(TextPlatform& platform, std::u16string_view path, std::u16string_view section,
+std::u16string ReadIniString(TextPlatform& platform, std::u16string_view path, std::u16string_view section,
                                  std::u16string_view key, std::u16string_view defaultValue,
                                  std::size_t bufferChars) {
     std::optional<Bytes> content = platform.ReadWholeFile(path);
@@ -14,7 +14,7 @@ std::u16string ReadProfileString(TextPlatform& platform, std::u16string_view pat
                            bufferChars);
 }
 
-bool WriteProfileString(TextPlatform& platform, std::u16string_view path, std::u16string_view section,
+bool WriteIniString(TextPlatform& platform, std::u16string_view path, std::u16string_view section,
                         std::u16string_view key, std::u16string_view value) {
     std::optional<Bytes> content = platform.ReadWholeFile(path);
     // A file that exists but cannot be read must not be replaced by one holding only this value.

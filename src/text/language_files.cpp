@@ -26,7 +26,7 @@ std::u16string ReplaceEscapedLineBreaks(std::u16string text) {
 // Writes both built-in files and returns the path of the one for `defaultName`.
 std::u16string RestoreBuiltinFiles(TextPlatform& platform, std::u16string_view defaultName) {
     std::u16string folder = LanguageFolder(g_strAppDir);
-    platform.CreateDirectory(folder);  // an existing folder is fine
+    platform.MakeDirectory(folder);  // an existing folder is fine
     std::u16string chinese = folder + std::u16string(kChineseFileName);
     std::u16string english = folder + std::u16string(kEnglishFileName);
     ExtractBuiltinLanguageFile(platform, kChineseLanguageResource, chinese);
@@ -45,7 +45,7 @@ void SelectLanguage(TextPlatform& platform, std::u16string_view name) {
     std::u16string defaultName = DefaultLanguageName(platform.SystemDefaultLangId());
     std::u16string wanted(name);
     if (wanted.empty()) {
-        wanted = ReadProfileString(platform, g_strSettingFile, kSettingSection, kLanguageKey, defaultName,
+        wanted = ReadIniString(platform, g_strSettingFile, kSettingSection, kLanguageKey, defaultName,
                                    kValueBufferChars);
     }
     bool found = false;
@@ -60,12 +60,12 @@ void SelectLanguage(TextPlatform& platform, std::u16string_view name) {
         g_strLanguageFile = RestoreBuiltinFiles(platform, defaultName);
         wanted = defaultName;
     }
-    WriteProfileString(platform, g_strSettingFile, kSettingSection, kLanguageKey, wanted);
+    WriteIniString(platform, g_strSettingFile, kSettingSection, kLanguageKey, wanted);
 }
 
 std::u16string LoadLanguageText(TextPlatform& platform, std::u16string_view key) {
     return ReplaceEscapedLineBreaks(
-        ReadProfileString(platform, g_strLanguageFile, kStringSection, key, kMissingText, kValueBufferChars));
+        ReadIniString(platform, g_strLanguageFile, kStringSection, key, kMissingText, kValueBufferChars));
 }
 
 LanguageListing ListLanguages(TextPlatform& platform, std::u16string_view appDir) {
@@ -74,7 +74,7 @@ LanguageListing ListLanguages(TextPlatform& platform, std::u16string_view appDir
     for (InstalledLanguage& language : InstalledLanguages(platform, appDir, kValueBufferChars)) {
         listing.names.push_back(std::move(language.name));
     }
-    listing.storedSetting = ReadProfileString(platform, std::u16string(appDir) + u"setting.ini", kSettingSection,
+    listing.storedSetting = ReadIniString(platform, std::u16string(appDir) + u"setting.ini", kSettingSection,
                                               kLanguageKey, kEnglishLanguageName, kValueBufferChars);
     return listing;
 }

@@ -26,7 +26,7 @@ std::vector<InstalledLanguage> InstalledLanguages(TextPlatform& platform, std::u
     for (const DirectoryEntry& entry : platform.FindFiles(folder + u"*.ini")) {
         if (entry.isDirectory || entry.name == u"." || entry.name == u".." || !HasIniExtension(entry.name)) continue;
         std::u16string path = folder + entry.name;
-        std::u16string name = ReadProfileString(platform, path, u"Setting", u"Language", u"", nameBufferChars);
+        std::u16string name = ReadIniString(platform, path, u"Setting", u"Language", u"", nameBufferChars);
         if (!name.empty()) languages.push_back({std::move(path), std::move(name)});
     }
     return languages;

@@ -89,7 +89,7 @@ bool FakeTextPlatform::ReplaceFileContent(std::u16string_view path, std::string_
     return true;
 }
 
-bool FakeTextPlatform::CreateDirectory(std::u16string_view path) {
+bool FakeTextPlatform::MakeDirectory(std::u16string_view path) {
     if (Find(path) != nullptr || !CanCreateIn(path)) return false;
     AddFolder(path);
     return true;

@@ -38,7 +38,7 @@ public:
     std::optional<Bytes> ReadWholeFile(std::u16string_view path) override;
     bool PathExists(std::u16string_view path) override;
     bool ReplaceFileContent(std::u16string_view path, std::string_view content) override;
-    bool CreateDirectory(std::u16string_view path) override;
+    bool MakeDirectory(std::u16string_view path) override;
     std::optional<Bytes> LoadOwnerData(int resourceId) override;
 
 private:

@@ -98,22 +98,22 @@ TEST(SetProfileValue, KeepsUndefinedBytesOfOtherLines) {
     EXPECT_EQ(Set(file, u"S", u"k", u"中"), "[S]\r\nbroken=\x81\r\nk=\xD6\xD0\r\nlast=\xFF");
 }
 
-TEST(WriteProfileString, CreatesReplacesAndNeverClobbersAnUnreadableFile) {
+TEST(WriteIniString, CreatesReplacesAndNeverClobbersAnUnreadableFile) {
     testing::FakeTextPlatform platform;
     const std::u16string path = u"C:\\App\\setting.ini";
-    EXPECT_TRUE(WriteProfileString(platform, path, u"Setting", u"Language", u"中文"));
+    EXPECT_TRUE(WriteIniString(platform, path, u"Setting", u"Language", u"中文"));
     EXPECT_EQ(platform.FileContent(path), "[Setting]\r\nLanguage=\xD6\xD0\xCE\xC4\r\n");
-    EXPECT_EQ(ReadProfileString(platform, path, u"setting", u"LANGUAGE", u"", 1000), u"中文");
-    EXPECT_EQ(ReadProfileString(platform, u"C:\\App\\none.ini", u"S", u"k", u"dflt", 1000), u"dflt");
+    EXPECT_EQ(ReadIniString(platform, path, u"setting", u"LANGUAGE", u"", 1000), u"中文");
+    EXPECT_EQ(ReadIniString(platform, u"C:\\App\\none.ini", u"S", u"k", u"dflt", 1000), u"dflt");
 
     platform.unreadableFiles.insert(path);
-    EXPECT_FALSE(WriteProfileString(platform, path, u"Setting", u"Other", u"x"));
+    EXPECT_FALSE(WriteIniString(platform, path, u"Setting", u"Other", u"x"));
     platform.unreadableFiles.clear();
     EXPECT_EQ(platform.FileContent(path), "[Setting]\r\nLanguage=\xD6\xD0\xCE\xC4\r\n");
 
     platform.failWrites = true;
-    EXPECT_FALSE(WriteProfileString(platform, path, u"Setting", u"Language", u"English"));
-    EXPECT_FALSE(WriteProfileString(platform, path, u"Setting", u"Language", u"a\nb"));
+    EXPECT_FALSE(WriteIniString(platform, path, u"Setting", u"Language", u"English"));
+    EXPECT_FALSE(WriteIniString(platform, path, u"Setting", u"Language", u"a\nb"));
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ protected:
         EXPECT_EQ(InitAppPaths(platform), u"C:\\App\\");
     }
     std::u16string StoredLanguage() {
-        return ReadProfileString(platform, kSettingFile, u"Setting", u"Language", u"<none>", 1000);
+        return ReadIniString(platform, kSettingFile, u"Setting", u"Language", u"<none>", 1000);
     }
     void StartOnce(std::uint16_t langId) {
         platform.langId = langId;

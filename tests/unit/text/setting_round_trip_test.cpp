@@ -62,11 +62,11 @@ TEST(SettingRoundTrip, EveryGeneratedNameReadsBackExactly) {
     for (int i = 0; i < 3000; ++i) {
         const Bytes& start = kStartingFiles[i % std::size(kStartingFiles)];
         platform.AddFile(kSetting, start);
-        std::u16string kept = ReadProfileString(platform, kSetting, u"Other", u"Kept", u"", 1000);
+        std::u16string kept = ReadIniString(platform, kSetting, u"Other", u"Kept", u"", 1000);
         std::u16string name = names.Next();
-        ASSERT_TRUE(WriteProfileString(platform, kSetting, u"Setting", u"Language", name)) << i;
-        ASSERT_EQ(ReadProfileString(platform, kSetting, u"Setting", u"Language", u"", 1000), name) << i;
-        ASSERT_EQ(ReadProfileString(platform, kSetting, u"Other", u"Kept", u"", 1000), kept) << i;
+        ASSERT_TRUE(WriteIniString(platform, kSetting, u"Setting", u"Language", name)) << i;
+        ASSERT_EQ(ReadIniString(platform, kSetting, u"Setting", u"Language", u"", 1000), name) << i;
+        ASSERT_EQ(ReadIniString(platform, kSetting, u"Other", u"Kept", u"", 1000), kept) << i;
     }
 }
 
@@ -79,7 +79,7 @@ TEST(SettingRoundTrip, EveryGeneratedLanguageIsSelectedAndStored) {
         std::u16string name = names.Next();
         std::u16string file = u"C:\\App\\Language\\user" + std::u16string(1, u'a' + i % 26) + u".ini";
         platform.RemoveFile(file);
-        ASSERT_TRUE(WriteProfileString(platform, file, u"Setting", u"Language", name));
+        ASSERT_TRUE(WriteIniString(platform, file, u"Setting", u"Language", name));
         SelectLanguage(platform, name);
         ASSERT_EQ(g_strLanguageFile, file) << i;
         ASSERT_EQ(ListLanguages(platform, g_strAppDir).storedSetting, name) << i;

@@ -108,13 +108,16 @@ std::optional<Bytes> SetProfileValue(std::string_view fileBytes, std::u16string_
     if (!CanBeStored(section, key, value)) return std::nullopt;
     DecodedText decoded = DecodeFileText(fileBytes);
     TextEdit edit = PlanEdit(decoded.text, section, key, value);
-    std::optional<Bytes> spliced = SpliceInPlace(fileBytes, decoded, edit);
-    if (spliced && ReadsBack(*spliced, section, key, value)) return spliced;
+    std::u16string expected = decoded.text;
+    expected.replace(edit.begin, edit.end - edit.begin, edit.replacement);
 
-    std::u16string converted = decoded.text;
-    converted.replace(edit.begin, edit.end - edit.begin, edit.replacement);
+    // The spliced bytes must read as the intended text: new bytes can also change how the rest
+    // of the file is told apart (code page 936 that now passes for UTF-8, or the reverse).
+    std::optional<Bytes> spliced = SpliceInPlace(fileBytes, decoded, edit);
+    if (spliced && DecodeFile(*spliced) == expected && ReadsBack(*spliced, section, key, value)) return spliced;
+
     for (FileEncoding encoding : {FileEncoding::Utf8Bom, FileEncoding::Utf16Le}) {
-        std::optional<Bytes> bytes = EncodeFile(converted, encoding);
+        std::optional<Bytes> bytes = EncodeFile(expected, encoding);
         if (bytes && ReadsBack(*bytes, section, key, value)) return bytes;
     }
     return std::nullopt;

@@ -26,9 +26,10 @@ std::u16string GetProfileValue(std::string_view fileBytes, std::u16string_view s
 // encoding (an empty file is code page 936). A value that the reader would trim or unquote is
 // written in double quotes.
 //
-// If the result would not read back exactly `value` (a character the encoding lacks, or
-// code page 936 bytes that then pass for UTF-8), the whole file is converted to UTF-8 with a
-// byte-order mark, or to UTF-16LE when the text holds a lone surrogate; any undefined bytes of
+// If the spliced bytes would not read as the intended text (a character the encoding lacks, or
+// new bytes that change how the file is told apart, such as code page 936 bytes that pass for
+// UTF-8), the whole file is converted to UTF-8 with a byte-order mark, or to UTF-16LE when the
+// text holds a lone surrogate; the text of every other line is kept, while undefined bytes of
 // the old file are then lost.
 //
 // Nothing when no file can hold it: a line feed in any of the three, or a key that is blank,

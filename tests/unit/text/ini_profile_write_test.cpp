@@ -93,6 +93,17 @@ TEST(SetProfileValue, ConvertsToUtf8WhenCodePage936CannotHoldTheValue) {
     EXPECT_EQ(GetProfileValue(written, u"S", u"k", u"", 1000), u"a\xD800");
 }
 
+TEST(SetProfileValue, ConvertsWhenTheNewBytesWouldChangeHowOtherLinesRead) {
+    // Only the undefined byte kept this file from passing for UTF-8.
+    const char* file = "[S]\r\nx=\xC3\xA7\r\nk=\x81\r\n";
+    std::u16string x = GetProfileValue(file, u"S", u"x", u"", 1000);
+    Bytes written = Set(file, u"S", u"k", u"a");
+    EXPECT_EQ(DetectFileEncoding(written), FileEncoding::Utf8Bom);
+    EXPECT_EQ(GetProfileValue(written, u"S", u"x", u"", 1000), x);
+    // An ASCII result reads the same whatever it is taken for.
+    EXPECT_EQ(Set("[S]\r\nk=\xC3\xA7\r\n", u"S", u"k", u"a"), "[S]\r\nk=a\r\n");
+}
+
 TEST(SetProfileValue, KeepsUndefinedBytesOfOtherLines) {
     const char* file = "[S]\r\nbroken=\x81\r\nk=v\r\nlast=\xFF";
     EXPECT_EQ(Set(file, u"S", u"k", u"中"), "[S]\r\nbroken=\x81\r\nk=\xD6\xD0\r\nlast=\xFF");

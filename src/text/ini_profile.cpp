@@ -52,7 +52,7 @@ std::u16string EntryLine(std::u16string_view key, std::u16string_view value) {
     return std::u16string(TrimIniBlanks(key)) + u"=" + StoredValue(value) + std::u16string(kNewLine);
 }
 
-// Where a line that must start after `line` goes, and the terminator the line itself lacks.
+// Inserts `lines` just after `line`, ending `line` first when it has no terminator.
 TextEdit InsertAfter(const IniLine& line, std::u16string lines) {
     bool terminated = line.next > line.contentEnd;
     if (!terminated) lines.insert(0, kNewLine);

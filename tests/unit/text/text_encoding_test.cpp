@@ -39,14 +39,6 @@ TEST(DecodeFileText, OffsetsPointAtTheBytesOfEachCodeUnit) {
     EXPECT_FALSE(utf16.lossless);
 }
 
-TEST(EncodeFile, WritesTheMarkOfItsEncoding) {
-    EXPECT_EQ(EncodeFile(u"中", FileEncoding::Utf16Le), std::string("\xFF\xFE-N", 4));
-    EXPECT_EQ(EncodeFile(u"中", FileEncoding::Utf8Bom), "\xEF\xBB\xBF\xE4\xB8\xAD");
-    EXPECT_EQ(EncodeFile(u"中", FileEncoding::Cp936), "\xD6\xD0");
-    EXPECT_FALSE(EncodeFile(u"\xDC00", FileEncoding::Utf8).has_value());
-    EXPECT_EQ(EncodeFile(u"\xDC00", FileEncoding::Utf16Le), std::string("\xFF\xFE\x00\xDC", 4));
-}
-
 struct BuiltinText {
     const char16_t* key;
     std::u16string_view english;

@@ -31,11 +31,14 @@ public:
     virtual std::vector<DirectoryEntry> FindFiles(std::u16string_view pattern) = 0;
     // The whole file, or nothing when it is missing, a directory, or cannot be read.
     virtual std::optional<Bytes> ReadWholeFile(std::u16string_view path) = 0;
+    // Whether anything (file or directory) exists at the path, readable or not.
+    virtual bool PathExists(std::u16string_view path) = 0;
     // Writes a complete new file content: beside the target first, then replaces it, so the
     // target is either the old file or the new one, never a part. False when that failed.
     virtual bool ReplaceFileContent(std::u16string_view path, std::string_view content) = 0;
     // Creates one directory; false when it could not be created (an existing one included).
-    virtual bool CreateDirectory(std::u16string_view path) = 0;
+    // Not called CreateDirectory: <windows.h> defines that name as a macro.
+    virtual bool MakeDirectory(std::u16string_view path) = 0;
     // A resource of type "OWNER_DATA" of the program itself, or nothing when it is missing.
     virtual std::optional<Bytes> LoadOwnerData(int resourceId) = 0;
 };

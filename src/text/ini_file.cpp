@@ -1,0 +1,27 @@
+#include "text/ini_file.h"
+
+#include <optional>
+
+#include "text/ini_profile.h"
+
+namespace text {
+
+std::u16string ReadIniString(TextPlatform& platform, std::u16string_view path, std::u16string_view section,
+                                 std::u16string_view key, std::u16string_view defaultValue,
+                                 std::size_t bufferChars) {
+    std::optional<Bytes> content = platform.ReadWholeFile(path);
+    return GetProfileValue(content ? std::string_view(*content) : std::string_view(), section, key, defaultValue,
+                           bufferChars);
+}
+
+bool WriteIniString(TextPlatform& platform, std::u16string_view path, std::u16string_view section,
+                        std::u16string_view key, std::u16string_view value) {
+    std::optional<Bytes> content = platform.ReadWholeFile(path);
+    // A file that exists but cannot be read must not be replaced by one holding only this value.
+    if (!content && platform.PathExists(path)) return false;
+    std::optional<Bytes> updated =
+        SetProfileValue(content ? std::string_view(*content) : std::string_view(), section, key, value);
+    return updated && platform.ReplaceFileContent(path, *updated);
+}
+
+}  // namespace text

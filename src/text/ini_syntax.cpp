@@ -1,0 +1,98 @@
+#include "text/ini_syntax.h"
+
+#include "text/case_fold.h"
+
+namespace text {
+namespace {
+
+bool IsQuote(char16_t unit) { return unit == u'"' || unit == u'\''; }
+
+IniLine ClassifyLine(std::u16string_view text, std::size_t begin, std::size_t contentEnd, std::size_t next) {
+    IniLine line;
+    line.begin = begin;
+    line.contentEnd = contentEnd;
+    line.next = next;
+    std::u16string_view content = text.substr(begin, contentEnd - begin);
+    std::u16string_view trimmed = TrimIniBlanks(content);
+    if (trimmed.empty()) return line;
+    if (trimmed.front() == u'[') {
+        line.kind = IniLine::Kind::Section;
+        std::u16string_view inside = trimmed.substr(1);
+        std::size_t close = inside.rfind(u']');
+        line.name = TrimIniBlanks(close == std::u16string_view::npos ? inside : inside.substr(0, close));
+        return line;
+    }
+    std::size_t equals = content.find(u'=');
+    if (equals == std::u16string_view::npos) {
+        line.kind = IniLine::Kind::Other;
+        return line;
+    }
+    line.kind = IniLine::Kind::Entry;
+    line.name = TrimIniBlanks(content.substr(0, equals));
+    line.valueBegin = begin + equals + 1;
+    return line;
+}
+
+}  // namespace
+
+bool IsIniBlank(char16_t unit) {
+    return unit == u' ' || unit == u'\t' || unit == u'\r' || unit == u'\v' || unit == u'\f';
+}
+
+std::u16string_view TrimIniBlanks(std::u16string_view text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && IsIniBlank(text[first])) ++first;
+    while (last > first && IsIniBlank(text[last - 1])) --last;
+    return text.substr(first, last - first);
+}
+
+std::vector<IniLine> SplitIniLines(std::u16string_view text) {
+    std::vector<IniLine> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t feed = text.find(u'\n', begin);
+        std::size_t next = feed == std::u16string_view::npos ? text.size() : feed + 1;
+        std::size_t contentEnd = feed == std::u16string_view::npos ? text.size() : feed;
+        if (contentEnd > begin && feed != std::u16string_view::npos && text[contentEnd - 1] == u'\r') --contentEnd;
+        lines.push_back(ClassifyLine(text, begin, contentEnd, next));
+        begin = next;
+    }
+    return lines;
+}
+
+std::optional<IniSection> FindIniSection(const std::vector<IniLine>& lines, std::u16string_view name) {
+    std::u16string_view wanted = TrimIniBlanks(name);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind != IniLine::Kind::Section || !NamesEqualIgnoringCase(lines[i].name, wanted)) continue;
+        std::size_t end = i + 1;
+        while (end < lines.size() && lines[end].kind != IniLine::Kind::Section) ++end;
+        return IniSection{i, end};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> FindIniEntry(const std::vector<IniLine>& lines, IniSection section,
+                                        std::u16string_view key) {
+    std::u16string_view wanted = TrimIniBlanks(key);
+    for (std::size_t i = section.header + 1; i < section.end; ++i) {
+        if (lines[i].kind == IniLine::Kind::Entry && NamesEqualIgnoringCase(lines[i].name, wanted)) return i;
+    }
+    return std::nullopt;
+}
+
+std::u16string_view IniEntryValue(std::u16string_view text, const IniLine& line) {
+    std::u16string_view value = TrimIniBlanks(text.substr(line.valueBegin, line.contentEnd - line.valueBegin));
+    if (value.size() >= 2 && IsQuote(value.front()) && value.front() == value.back()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+bool IniValueNeedsQuotes(std::u16string_view value) {
+    if (value.empty()) return false;
+    if (IsIniBlank(value.front()) || IsIniBlank(value.back())) return true;
+    return value.size() >= 2 && IsQuote(value.front()) && value.front() == value.back();
+}
+
+}  // namespace text

@@ -1,0 +1,50 @@
+#pragma once
+// The line structure of an INI text as the system's profile functions see it.
+//
+// Lines end at LF; a CR before the LF and surrounding blanks do not count. A line whose first
+// non-blank is '[' heads a section named by the text up to its last ']' (or the line end),
+// trimmed. Any other line holding '=' is an entry: the key is the trimmed text before the first
+// '=', the value the rest. Other lines (comments included) carry nothing. Entries before the
+// first section belong to no section.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace text {
+
+bool IsIniBlank(char16_t unit);
+std::u16string_view TrimIniBlanks(std::u16string_view text);
+
+struct IniLine {
+    enum class Kind { Blank, Section, Entry, Other };
+    Kind kind = Kind::Blank;
+    std::size_t begin = 0;       // first code unit of the line
+    std::size_t contentEnd = 0;  // end of the line without its terminator (CR LF, LF or none)
+    std::size_t next = 0;        // start of the following line
+    std::u16string_view name;    // section name or key, trimmed
+    std::size_t valueBegin = 0;  // entries: just after the '='; the value runs to contentEnd
+};
+
+std::vector<IniLine> SplitIniLines(std::u16string_view text);
+
+// Lines [header, end) of the first section with that name (names compared ignoring case).
+struct IniSection {
+    std::size_t header;
+    std::size_t end;
+};
+std::optional<IniSection> FindIniSection(const std::vector<IniLine>& lines, std::u16string_view name);
+
+// Index of the first entry with that key inside the section.
+std::optional<std::size_t> FindIniEntry(const std::vector<IniLine>& lines, IniSection section,
+                                        std::u16string_view key);
+
+// The value as the reader returns it: trimmed, then stripped of one pair of matching quotes.
+std::u16string_view IniEntryValue(std::u16string_view text, const IniLine& line);
+
+// True when a value written as it stands would not read back the same.
+bool IniValueNeedsQuotes(std::u16string_view value);
+
+}  // namespace text

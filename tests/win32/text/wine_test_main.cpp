@@ -1,0 +1,7 @@
+// Test programs link with -municode, so they start at wmain.
+#include <gtest/gtest.h>
+
+int wmain(int argc, wchar_t** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

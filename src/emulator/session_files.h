@@ -47,9 +47,9 @@ public:
 
     virtual bool FileExists(std::u16string_view path) = 0;       // a file or directory is there
     virtual bool DirectoryExists(std::u16string_view path) = 0;  // a directory is there
-    virtual void CreateDirectory(std::u16string_view path) = 0;  // failure ignored
-    virtual bool DeleteFile(std::u16string_view path) = 0;
-    virtual bool MoveFile(std::u16string_view from, std::u16string_view to, FileError& error) = 0;
+    virtual void MakeDirectory(std::u16string_view path) = 0;  // failure ignored
+    virtual bool RemoveFile(std::u16string_view path) = 0;
+    virtual bool RenameFile(std::u16string_view from, std::u16string_view to, FileError& error) = 0;
     // The absolute form of a path, resolved against the current directory.
     virtual std::u16string FullPath(std::u16string_view path) = 0;
 

@@ -47,6 +47,6 @@ std::optional<std::u16string> ReadSessionRecord(SessionFiles& files)
     return bytes ? Decode(*bytes) : std::nullopt;
 }
 
-void DeleteSessionRecord(SessionFiles& files) { files.DeleteFile(SessionRecordPath()); }
+void DeleteSessionRecord(SessionFiles& files) { files.RemoveFile(SessionRecordPath()); }
 
 }  // namespace emulator

@@ -41,7 +41,7 @@ CopyResult WriteBackState(SessionFiles& files, Desktop& desktop)
 
 void DiscardPlainState(SessionFiles& files)
 {
-    files.DeleteFile(g_strTempStateFile);
+    files.RemoveFile(g_strTempStateFile);
     DeleteSessionRecord(files);
 }
 
@@ -53,7 +53,7 @@ bool KeepUnknownPlainState(SessionFiles& files, Desktop& desktop)
         const std::u16string keptAs = g_strTempStateFile + u".unsaved-" + ThreeDigits(n);
         if (files.FileExists(keptAs))
             continue;
-        if (files.MoveFile(g_strTempStateFile, keptAs, error)) {
+        if (files.RenameFile(g_strTempStateFile, keptAs, error)) {
             desktop.ShowMessage(messages.UnknownStateKept(keptAs));
             return true;
         }

@@ -22,10 +22,10 @@ bool WriteLanguageFlagFile(Desktop& desktop, SessionFiles& files, std::u16string
 bool PrepareStorageFolder(Desktop& desktop, SessionFiles& files, bool deleteFirst)
 {
     if (!files.DirectoryExists(kStorageFolder))
-        files.CreateDirectory(kStorageFolder);
+        files.MakeDirectory(kStorageFolder);
     const std::u16string path = std::u16string(kStorageFolder) + std::u16string(kLanguageFlagFile);
     if (deleteFirst)
-        files.DeleteFile(path);
+        files.RemoveFile(path);
     return WriteLanguageFlagFile(desktop, files, path);
 }
 

@@ -80,6 +80,9 @@ bool CFormView::PreTranslateMessage(MSG* msg)
 {
     if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST)
         return false;
+    // System keys (Alt+F4) belong to the frame, which sees them after its panes.
+    if (msg->message == WM_SYSKEYDOWN || msg->message == WM_SYSKEYUP)
+        return false;
     return ::IsDialogMessageW(m_hWnd, msg) != FALSE;
 }
 

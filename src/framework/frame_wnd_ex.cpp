@@ -50,7 +50,23 @@ BOOL CFrameWndEx::LoadFrame(UINT nIDResource, DWORD style, CWnd* parent, CCreate
     BOOL created = CreateEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                             cs.hwndParent, cs.hMenu);
     m_pContext = nullptr;
+    if (created) {
+        // Also as the window's own icons, which other programs (task switchers) can ask for.
+        const auto big = ::GetClassLongPtrW(m_hWnd, GCLP_HICON);
+        const auto small = ::GetClassLongPtrW(m_hWnd, GCLP_HICONSM);
+        SendMessage(WM_SETICON, ICON_BIG, static_cast<LPARAM>(big));
+        SendMessage(WM_SETICON, ICON_SMALL, static_cast<LPARAM>(small ? small : big));
+    }
     return created;
+}
+
+bool CFrameWndEx::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message == WM_SYSKEYDOWN && msg->wParam == VK_F4 && (msg->hwnd == m_hWnd || ::IsChild(m_hWnd, msg->hwnd))) {
+        SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+    }
+    return CWnd::PreTranslateMessage(msg);
 }
 
 BOOL CFrameWndEx::PreCreateWindow(CREATESTRUCTW&)

@@ -20,6 +20,10 @@ public:
     void SetActiveView(CWnd* view) { m_pViewActive = view; }
     CDocument* GetActiveDocument() const { return m_pDocument; }
 
+    // Alt+F4 closes the frame whichever of its controls has the focus: some controls (a drop-down
+    // list among them, on some systems) swallow every Alt key combination themselves.
+    bool PreTranslateMessage(MSG* msg) override;
+
 protected:
     virtual BOOL PreCreateWindow(CREATESTRUCTW& cs);
     virtual BOOL OnCreateClient(CREATESTRUCTW* cs, CCreateContext* context);

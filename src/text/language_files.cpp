@@ -8,6 +8,8 @@ namespace text {
 namespace {
 
 constexpr std::size_t kValueBufferChars = 1000;
+// Listed names are cut to 99 characters; the language selectors rely on that limit.
+constexpr std::size_t kListedNameBufferChars = 100;
 constexpr std::u16string_view kSettingSection = u"Setting";
 constexpr std::u16string_view kLanguageKey = u"Language";
 constexpr std::u16string_view kStringSection = u"String";
@@ -70,8 +72,7 @@ std::u16string LoadLanguageText(TextPlatform& platform, std::u16string_view key)
 
 LanguageListing ListLanguages(TextPlatform& platform, std::u16string_view appDir) {
     LanguageListing listing;
-    // The same buffer as SelectLanguage, so that every listed name selects its own file.
-    for (InstalledLanguage& language : InstalledLanguages(platform, appDir, kValueBufferChars)) {
+    for (InstalledLanguage& language : InstalledLanguages(platform, appDir, kListedNameBufferChars)) {
         listing.names.push_back(std::move(language.name));
     }
     listing.storedSetting = ReadIniString(platform, std::u16string(appDir) + u"setting.ini", kSettingSection,

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "support/desktop_input.h"
 #include "support/launcher_process.h"
 #include "support/program_folder.h"
 

@@ -2,6 +2,8 @@
 // The session's desktop on Win32: top-level windows by title, the shell, processes, the watch
 // timer on the command pane's window, and the program's message boxes.
 
+#include <windows.h>
+
 #include "emulator/desktop.h"
 
 class CWnd;

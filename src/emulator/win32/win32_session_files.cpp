@@ -158,11 +158,11 @@ bool Win32SessionFiles::DirectoryExists(std::u16string_view path)
     return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-void Win32SessionFiles::CreateDirectory(std::u16string_view path) { CreateDirectoryW(AsWide(path).c_str(), nullptr); }
+void Win32SessionFiles::MakeDirectory(std::u16string_view path) { CreateDirectoryW(AsWide(path).c_str(), nullptr); }
 
-bool Win32SessionFiles::DeleteFile(std::u16string_view path) { return DeleteFileW(AsWide(path).c_str()) != FALSE; }
+bool Win32SessionFiles::RemoveFile(std::u16string_view path) { return DeleteFileW(AsWide(path).c_str()) != FALSE; }
 
-bool Win32SessionFiles::MoveFile(std::u16string_view from, std::u16string_view to, FileError& error)
+bool Win32SessionFiles::RenameFile(std::u16string_view from, std::u16string_view to, FileError& error)
 {
     if (MoveFileExW(AsWide(from).c_str(), AsWide(to).c_str(), MOVEFILE_WRITE_THROUGH))
         return true;

@@ -11,9 +11,9 @@ public:
     std::unique_ptr<ReplacementFile> CreateReplacement(std::u16string_view target, FileError& error) override;
     bool FileExists(std::u16string_view path) override;
     bool DirectoryExists(std::u16string_view path) override;
-    void CreateDirectory(std::u16string_view path) override;
-    bool DeleteFile(std::u16string_view path) override;
-    bool MoveFile(std::u16string_view from, std::u16string_view to, FileError& error) override;
+    void MakeDirectory(std::u16string_view path) override;
+    bool RemoveFile(std::u16string_view path) override;
+    bool RenameFile(std::u16string_view from, std::u16string_view to, FileError& error) override;
     std::u16string FullPath(std::u16string_view path) override;
     std::optional<std::string> ReadSmallFile(std::u16string_view path) override;
     bool WriteHiddenFile(std::u16string_view path, std::string_view content, FileError& error) override;

@@ -2,12 +2,34 @@
 
 #include <algorithm>
 #include <chrono>
+#include <string>
 #include <thread>
 
 namespace e2e {
 namespace {
 
 using namespace std::chrono_literals;
+
+// Under Wine the X server's own input tool gives real input events; injected ones from another
+// process do not reach a window that is not this process's own. Elsewhere: SendInput.
+bool Xdotool(const std::wstring& arguments)
+{
+    static const bool available = GetFileAttributesW(L"Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES;
+    if (!available)
+        return false;
+    std::wstring command = L"/usr/bin/xdotool " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+std::wstring Point(POINT p) { return std::to_wstring(p.x) + L" " + std::to_wstring(p.y); }
 
 void SendMouse(DWORD flags)
 {
@@ -57,8 +79,11 @@ std::vector<RECT> PaneRects(HWND frame)
 
 HCURSOR CursorAfterMovingTo(POINT screenPoint)
 {
-    SetCursorPos(screenPoint.x, screenPoint.y);
-    SendMouse(MOUSEEVENTF_MOVE);  // a real move, so the window under the cursor sets its shape
+    // A real move, so the window under the cursor sets its shape.
+    if (!Xdotool(L"mousemove " + Point(screenPoint))) {
+        SetCursorPos(screenPoint.x, screenPoint.y);
+        SendMouse(MOUSEEVENTF_MOVE);
+    }
     std::this_thread::sleep_for(300ms);
     CURSORINFO info{};
     info.cbSize = sizeof info;
@@ -69,16 +94,28 @@ HCURSOR CursorAfterMovingTo(POINT screenPoint)
 void BringToFront(HWND window)
 {
     SetForegroundWindow(window);
+    // A click on the info strip at the bottom, which does nothing else, activates it for real.
+    const RECT rect = ScreenRect(window);
+    Xdotool(L"mousemove " + Point({rect.left + 20, rect.bottom - 10}) + L" click 1");
     std::this_thread::sleep_for(200ms);
 }
 
 void MouseDrag(POINT from, POINT to)
 {
+    const int steps = 10;
+    if (Xdotool(L"mousemove " + Point(from))) {
+        std::this_thread::sleep_for(100ms);
+        Xdotool(L"mousedown 1");
+        for (int i = 1; i <= steps; ++i)
+            Xdotool(L"mousemove " + Point({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}));
+        Xdotool(L"mouseup 1");
+        std::this_thread::sleep_for(300ms);
+        return;
+    }
     SetCursorPos(from.x, from.y);
     std::this_thread::sleep_for(100ms);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     std::this_thread::sleep_for(200ms);
-    const int steps = 10;
     for (int i = 1; i <= steps; ++i) {
         SetCursorPos(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
         SendMouse(MOUSEEVENTF_MOVE);
@@ -92,6 +129,8 @@ void MouseDrag(POINT from, POINT to)
 void PressAltF4(HWND window)
 {
     BringToFront(window);
+    if (Xdotool(L"key alt+F4"))
+        return;
     SendKey(VK_MENU, false);
     SendKey(VK_F4, false);
     SendKey(VK_F4, true);

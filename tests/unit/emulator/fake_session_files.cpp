@@ -107,13 +107,13 @@ bool FakeSessionFiles::DirectoryExists(std::u16string_view path)
     return it != entries.end() && it->second.directory;
 }
 
-void FakeSessionFiles::CreateDirectory(std::u16string_view path)
+void FakeSessionFiles::MakeDirectory(std::u16string_view path)
 {
     if (!Has(FullPath(path)))
         PutDirectory(FullPath(path));
 }
 
-bool FakeSessionFiles::DeleteFile(std::u16string_view path)
+bool FakeSessionFiles::RemoveFile(std::u16string_view path)
 {
     const std::u16string key = FullPath(path);
     if (held.count(key))
@@ -121,7 +121,7 @@ bool FakeSessionFiles::DeleteFile(std::u16string_view path)
     return entries.erase(key) != 0;
 }
 
-bool FakeSessionFiles::MoveFile(std::u16string_view from, std::u16string_view to, FileError& error)
+bool FakeSessionFiles::RenameFile(std::u16string_view from, std::u16string_view to, FileError& error)
 {
     const std::u16string source = FullPath(from), target = FullPath(to);
     if (!Has(source) || Has(target) || held.count(source)) {

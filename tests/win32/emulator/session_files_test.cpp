@@ -105,7 +105,7 @@ TEST_F(SessionFilesTest, HiddenFlagFileIsRewrittenToExactlyItsContent)
     ASSERT_TRUE(files.WriteHiddenFile(Path("SN.dat"), "0123456789", error));
     ASSERT_TRUE(files.WriteHiddenFile(Path("SN.dat"), "1", error)) << "an existing hidden file is opened, not recreated";
     EXPECT_EQ(ReadAll(flag), "1");
-    EXPECT_EQ(GetFileAttributesW(flag.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_TRUE(GetFileAttributesW(flag.c_str()) & FILE_ATTRIBUTE_HIDDEN);
 
     fs::create_directories(folder / "card-as-file");
     EXPECT_FALSE(files.WriteHiddenFile(Path("card-as-file"), "1", error)) << "a folder where the file should be";
@@ -153,23 +153,27 @@ TEST_F(SessionFilesTest, WriteBackKilledAtAnyMomentLeavesTheEmulationFileWhole)
         return finished;
     };
 
-    WriteAll(target, oldTarget);
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(runChild(std::chrono::milliseconds(60000)));
-    const auto fullRun = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-    ASSERT_EQ(ReadAll(target), newTarget);
+    // The shortest of a few whole runs bounds the moments to kill at, so most kills land mid-way.
+    auto fullRun = std::chrono::milliseconds::max();
+    for (int run = 0; run < 3; ++run) {
+        WriteAll(target, oldTarget);
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_TRUE(runChild(std::chrono::milliseconds(60000)));
+        fullRun = std::min(fullRun, std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start));
+        ASSERT_EQ(ReadAll(target), newTarget);
+    }
 
     int killed = 0;
     for (int round = 0; round < 25; ++round) {
         WriteAll(target, oldTarget);
-        const auto killAfter = std::chrono::milliseconds(random() % (fullRun.count() + 1));
+        const auto killAfter = std::chrono::milliseconds(random() % (fullRun.count() * 9 / 10 + 1));
         if (!runChild(killAfter))
             ++killed;
         const std::string now = ReadAll(target);
         EXPECT_TRUE(now == oldTarget || now == newTarget) << "round " << round << ", killed after " << killAfter.count()
                                                           << " ms: the file is " << now.size() << " bytes of a mix";
     }
-    EXPECT_GT(killed, 5) << "most rounds should have ended part-way";
+    EXPECT_GE(killed, 12) << "most rounds should have ended part-way";
 }
 
 }  // namespace

@@ -106,8 +106,13 @@ void MouseDrag(POINT from, POINT to)
     if (Xdotool(L"mousemove " + Point(from))) {
         std::this_thread::sleep_for(100ms);
         Xdotool(L"mousedown 1");
-        for (int i = 1; i <= steps; ++i)
+        // The press must have started the move loop before the pointer leaves the press point.
+        std::this_thread::sleep_for(300ms);
+        for (int i = 1; i <= steps; ++i) {
             Xdotool(L"mousemove " + Point({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}));
+            std::this_thread::sleep_for(30ms);
+        }
+        std::this_thread::sleep_for(100ms);
         Xdotool(L"mouseup 1");
         std::this_thread::sleep_for(300ms);
         return;

@@ -13,13 +13,6 @@ namespace {
 
 const std::string kEnglishSetting = "[Setting]\r\nLanguage=English\r\n";
 
-std::wstring TestName()
-{
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-    return std::wstring(name.begin(), name.end());
-}
-
 std::string Utf8LanguageFile(const std::string& name, const std::string& title)
 {
     return "[Setting]\r\nLanguage=" + name + "\r\n\r\n[String]\r\nIDS_MAIN_TITLE=" + title + "\r\n";
@@ -37,7 +30,7 @@ std::string RetitledBuiltin(const std::wstring& name, const std::string& title)
 class LauncherTest : public ::testing::Test {
 protected:
     void SetUp() override { EndStrayLaunchers(); }
-    ProgramFolder folder{TestName()};
+    ProgramFolder folder{CurrentTestName()};
 };
 
 class EnglishSystem : public LauncherTest {

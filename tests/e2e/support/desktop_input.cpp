@@ -93,10 +93,14 @@ HCURSOR CursorAfterMovingTo(POINT screenPoint)
 
 void BringToFront(HWND window)
 {
-    SetForegroundWindow(window);
-    // A click on the info strip at the bottom, which does nothing else, activates it for real.
-    const RECT rect = ScreenRect(window);
-    Xdotool(L"mousemove " + Point({rect.left + 20, rect.bottom - 10}) + L" click 1");
+    // A click on the info strip at the bottom, which does nothing else, activates it for real;
+    // keys go nowhere useful until the system says it is in front.
+    for (int attempt = 0; attempt < 10 && GetForegroundWindow() != window; ++attempt) {
+        SetForegroundWindow(window);
+        const RECT rect = ScreenRect(window);
+        Xdotool(L"mousemove " + Point({rect.left + 20, rect.bottom - 10}) + L" click 1");
+        std::this_thread::sleep_for(200ms);
+    }
     std::this_thread::sleep_for(200ms);
 }
 

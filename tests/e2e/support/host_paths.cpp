@@ -17,6 +17,7 @@ std::wstring HostToWindowsPath(const std::string& hostPath)
 std::wstring LauncherExePath() { return HostToWindowsPath(KOVRIN_LAUNCHER_EXE); }
 std::wstring BuiltinLanguageDir() { return HostToWindowsPath(KOVRIN_BUILTIN_LANGUAGE_DIR); }
 std::wstring WorkRoot() { return HostToWindowsPath(KOVRIN_E2E_WORK_DIR); }
+std::wstring StandInsDir() { return HostToWindowsPath(KOVRIN_TOOLS_DIR); }
 
 std::string ReadBinaryFile(const std::filesystem::path& path)
 {

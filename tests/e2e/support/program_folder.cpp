@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include "host_paths.h"
 
 namespace e2e {
@@ -27,6 +29,13 @@ std::string ProgramFolder::Read(const std::wstring& relative) const
 void ProgramFolder::Write(const std::wstring& relative, const std::string& bytes) const
 {
     WriteBinaryFile(File(relative), bytes);
+}
+
+std::wstring CurrentTestName()
+{
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string name = std::string(info->test_suite_name()) + "_" + info->name();
+    return std::wstring(name.begin(), name.end());
 }
 
 std::string BuiltinLanguageFile(const std::wstring& name)

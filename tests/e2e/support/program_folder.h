@@ -22,6 +22,9 @@ private:
     std::filesystem::path m_path;
 };
 
+// "Suite_Test" of the running test, a folder name of its own.
+std::wstring CurrentTestName();
+
 // Bytes of one built-in language file ("PC_Kovrin_CH.ini" or "PC_Kovrin_EN.ini").
 std::string BuiltinLanguageFile(const std::wstring& name);
 

@@ -15,24 +15,28 @@ std::u16string Join(std::initializer_list<std::u16string_view> parts)
 
 SessionMessages::SessionMessages(Desktop& desktop) : m_chinese(desktop.StoredLanguage() == u"中文") {}
 
+// "Could not be saved into <target> (<cause>). It stays in <plain>" and what happens next.
+std::u16string SessionMessages::StateNotSaved(std::u16string_view target, std::u16string_view plain,
+                                              std::u16string_view cause, std::u16string_view next) const
+{
+    if (m_chinese)
+        return Join({u"无法把设备状态保存到\n", target, u"\n（", cause, u"）。\n\n设备状态保留在\n", plain, u"\n", next});
+    return Join({u"The device state could not be saved into\n", target, u"\n(", cause, u").\n\nIt stays in\n", plain,
+                 u"\n", next});
+}
+
 std::u16string SessionMessages::StateKeptForNextStart(std::u16string_view target, std::u16string_view plain,
                                                       std::u16string_view cause) const
 {
-    if (m_chinese)
-        return Join({u"无法把设备状态保存到\n", target, u"\n（", cause, u"）。\n\n设备状态保留在\n", plain,
-                     u"\n程序下次启动时会再保存。"});
-    return Join({u"The device state could not be saved into\n", target, u"\n(", cause, u").\n\nIt is kept in\n", plain,
-                 u"\nand will be saved there at the next start of the program."});
+    return StateNotSaved(target, plain, cause,
+                         m_chinese ? u"程序下次启动时会再保存。" : u"and will be saved there at the next start of the program.");
 }
 
 std::u16string SessionMessages::StateNotSavedRetrying(std::u16string_view target, std::u16string_view plain,
                                                       std::u16string_view cause) const
 {
-    if (m_chinese)
-        return Join({u"无法把设备状态保存到\n", target, u"\n（", cause, u"）。\n\n设备状态保留在\n", plain,
-                     u"\n程序会继续尝试保存。"});
-    return Join({u"The device state could not be saved into\n", target, u"\n(", cause, u").\n\nIt stays in\n", plain,
-                 u"\nand the program keeps trying to save it."});
+    return StateNotSaved(target, plain, cause,
+                         m_chinese ? u"程序会继续尝试保存。" : u"and the program keeps trying to save it.");
 }
 
 std::u16string SessionMessages::EarlierStateNotSaved(std::u16string_view target, std::u16string_view plain,

@@ -28,6 +28,9 @@ public:
     std::u16string UnknownStateNotMoved(std::u16string_view plain, std::u16string_view cause) const;
 
 private:
+    std::u16string StateNotSaved(std::u16string_view target, std::u16string_view plain, std::u16string_view cause,
+                                 std::u16string_view next) const;
+
     bool m_chinese;
 };
 

@@ -1,6 +1,6 @@
 #include "launcher_process.h"
 
-#include <tlhelp32.h>
+#include "host_files.h"
 
 #include <stdexcept>
 #include <thread>
@@ -124,23 +124,6 @@ void PressMessageBoxButton(const MessageBoxInfo& box, int buttonId)
     PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box.window, buttonId)));
 }
 
-void EndStrayLaunchers()
-{
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        if (_wcsicmp(entry.szExeFile, L"PC_Kovrin3.0.exe") != 0)
-            continue;
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
-            TerminateProcess(process, 98);
-            WaitForSingleObject(process, 5000);
-            CloseHandle(process);
-        }
-    }
-    CloseHandle(snapshot);
-}
+void EndStrayLaunchers() { test_host::EndProcessesNamed({L"PC_Kovrin3.0.exe"}); }
 
 }  // namespace e2e

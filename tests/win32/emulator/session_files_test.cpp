@@ -5,33 +5,24 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <thread>
 
 #include "emulator/state_scrambler.h"
+#include "host_files.h"
 #include "emulator/win32/win32_session_files.h"
 #include "text/win32/wide.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using test_host::ReadBinaryFile;
+using test_host::WriteBinaryFile;
 using emulator::FileError;
 using emulator::win32::ReplacementPathFor;
 using emulator::win32::Win32SessionFiles;
 
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
-void WriteAll(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 std::span<const std::byte> AsBytes(const std::string& s) { return {reinterpret_cast<const std::byte*>(s.data()), s.size()}; }
 
@@ -57,28 +48,28 @@ protected:
 TEST_F(SessionFilesTest, ReplacementTakesEffectOnlyAtCommit)
 {
     const fs::path target = folder / "state.dll";
-    WriteAll(target, "old");
+    WriteBinaryFile(target, "old");
     FileError error;
     {
         auto replacement = files.CreateReplacement(Path("state.dll"), error);
         ASSERT_TRUE(replacement);
         ASSERT_TRUE(replacement->Write(AsBytes("new content"), error));
-        EXPECT_EQ(ReadAll(target), "old");
+        EXPECT_EQ(ReadBinaryFile(target), "old");
     }
-    EXPECT_EQ(ReadAll(target), "old") << "dropped without commit";
+    EXPECT_EQ(ReadBinaryFile(target), "old") << "dropped without commit";
     EXPECT_FALSE(fs::exists(ReplacementPathFor(target.wstring())));
 
     auto replacement = files.CreateReplacement(Path("state.dll"), error);
     ASSERT_TRUE(replacement->Write(AsBytes("new content"), error));
     ASSERT_TRUE(replacement->Commit(error));
-    EXPECT_EQ(ReadAll(target), "new content");
+    EXPECT_EQ(ReadBinaryFile(target), "new content");
     EXPECT_FALSE(fs::exists(ReplacementPathFor(target.wstring())));
 }
 
 TEST_F(SessionFilesTest, FileHeldByAnotherOpenerCannotBeReadOrReplaced)
 {
     const fs::path path = folder / "held.dess";
-    WriteAll(path, "held");
+    WriteBinaryFile(path, "held");
     HANDLE holder = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     FileError error;
@@ -91,7 +82,7 @@ TEST_F(SessionFilesTest, FileHeldByAnotherOpenerCannotBeReadOrReplaced)
     EXPECT_FALSE(replacement->Commit(error));
     replacement.reset();
     CloseHandle(holder);
-    EXPECT_EQ(ReadAll(path), "held");
+    EXPECT_EQ(ReadBinaryFile(path), "held");
     EXPECT_FALSE(fs::exists(ReplacementPathFor(path.wstring())));
 
     EXPECT_FALSE(files.OpenExclusive(Path("missing.dess"), error));
@@ -104,7 +95,7 @@ TEST_F(SessionFilesTest, HiddenFlagFileIsRewrittenToExactlyItsContent)
     FileError error;
     ASSERT_TRUE(files.WriteHiddenFile(Path("SN.dat"), "0123456789", error));
     ASSERT_TRUE(files.WriteHiddenFile(Path("SN.dat"), "1", error)) << "an existing hidden file is opened, not recreated";
-    EXPECT_EQ(ReadAll(flag), "1");
+    EXPECT_EQ(ReadBinaryFile(flag), "1");
     EXPECT_TRUE(GetFileAttributesW(flag.c_str()) & FILE_ATTRIBUTE_HIDDEN);
 
     fs::create_directories(folder / "card-as-file");
@@ -114,7 +105,7 @@ TEST_F(SessionFilesTest, HiddenFlagFileIsRewrittenToExactlyItsContent)
 TEST_F(SessionFilesTest, DirectoryTestsAndFullPaths)
 {
     EXPECT_TRUE(files.DirectoryExists(text::AsU16(folder.wstring())));
-    WriteAll(folder / "plain", "x");
+    WriteBinaryFile(folder / "plain", "x");
     EXPECT_FALSE(files.DirectoryExists(Path("plain")));
     EXPECT_TRUE(files.FileExists(Path("plain")));
     const std::u16string full = files.FullPath(u"relative.dll");
@@ -133,7 +124,7 @@ TEST_F(SessionFilesTest, WriteBackKilledAtAnyMomentLeavesTheEmulationFileWhole)
     for (auto& c : newPlain)
         c = static_cast<char>(random());
     const std::string newTarget = Scrambled(newPlain);
-    WriteAll(plain, newPlain);
+    WriteBinaryFile(plain, newPlain);
 
     const fs::path child = fs::current_path() / "write_back_child.exe";
     std::wstring command = L"\"" + child.wstring() + L"\" \"" + plain.wstring() + L"\" \"" + target.wstring() + L"\"";
@@ -156,20 +147,20 @@ TEST_F(SessionFilesTest, WriteBackKilledAtAnyMomentLeavesTheEmulationFileWhole)
     // The shortest of a few whole runs bounds the moments to kill at, so most kills land mid-way.
     auto fullRun = std::chrono::milliseconds::max();
     for (int run = 0; run < 3; ++run) {
-        WriteAll(target, oldTarget);
+        WriteBinaryFile(target, oldTarget);
         const auto start = std::chrono::steady_clock::now();
         ASSERT_TRUE(runChild(std::chrono::milliseconds(60000)));
         fullRun = std::min(fullRun, std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start));
-        ASSERT_EQ(ReadAll(target), newTarget);
+        ASSERT_EQ(ReadBinaryFile(target), newTarget);
     }
 
     int killed = 0;
     for (int round = 0; round < 25; ++round) {
-        WriteAll(target, oldTarget);
+        WriteBinaryFile(target, oldTarget);
         const auto killAfter = std::chrono::milliseconds(random() % (fullRun.count() * 9 / 10 + 1));
         if (!runChild(killAfter))
             ++killed;
-        const std::string now = ReadAll(target);
+        const std::string now = ReadBinaryFile(target);
         EXPECT_TRUE(now == oldTarget || now == newTarget) << "round " << round << ", killed after " << killAfter.count()
                                                           << " ms: the file is " << now.size() << " bytes of a mix";
     }

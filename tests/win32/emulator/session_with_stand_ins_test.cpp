@@ -5,12 +5,11 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "emulator/session_paths.h"
 #include "emulator/state_scrambler.h"
+#include "host_files.h"
 #include "emulator/win32/win32_desktop.h"
 #include "emulator/win32/win32_session_files.h"
 #include "panes/form_view_menu.h"
@@ -23,6 +22,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+using test_host::ReadBinaryFile;
+using test_host::WriteBinaryFile;
 using test::EmulatorWindowShown;
 using test::PumpUntil;
 
@@ -30,17 +31,7 @@ const fs::path kPlain = L"C:\\WINDOWS\\winsetup.dess";
 const fs::path kRecord = L"C:\\WINDOWS\\winsetup.dess.origin";
 constexpr DWORD kTwoTicks = 4000 + 1500;  // two watch periods and some slack for a busy machine
 
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
-void WriteAll(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 std::string Scrambled(std::string bytes)
 {
@@ -58,7 +49,7 @@ protected:
         fs::remove(kPlain, ignored);
         fs::remove(kRecord, ignored);
         fs::remove(chinese, ignored);
-        WriteAll(english, Scrambled(state));
+        WriteBinaryFile(english, Scrambled(state));
         ASSERT_TRUE(host.CreateHost(440, 253));
     }
 
@@ -85,16 +76,16 @@ TEST_F(SessionWithStandIns, WholeSessionUnpacksLaunchesWatchesAndWritesBack)
     auto pane = StartPane();
     pane->RunEmulator();
 
-    EXPECT_EQ(ReadAll(kPlain), state);
+    EXPECT_EQ(ReadBinaryFile(kPlain), state);
     EXPECT_TRUE(pane->IsEmulatorLaunched());
     ASSERT_TRUE(PumpUntil(EmulatorWindowShown, 5000));
     EXPECT_NE(standIns.EmulatorLog().find("arguments=/s C:\\WINDOWS\\winsetup.dess /sharedfolder F:\\\r\n"), std::string::npos);
     EXPECT_NE(standIns.ManagerLog().find("started show=2"), std::string::npos) << "the manager starts minimised";
-    EXPECT_EQ(ReadAll(L"C:\\StorageCard\\SN.dat"), "1");
+    EXPECT_EQ(ReadBinaryFile(L"C:\\StorageCard\\SN.dat"), "1");
 
     ASSERT_TRUE(PumpUntil([] { return !EmulatorWindowShown(); }, 8000));
     EXPECT_TRUE(PumpUntil([&] { return !pane->IsEmulatorLaunched(); }, kTwoTicks));
-    EXPECT_EQ(ReadAll(english), Scrambled(state + " and what the device saved"));
+    EXPECT_EQ(ReadBinaryFile(english), Scrambled(state + " and what the device saved"));
     EXPECT_FALSE(fs::exists(kPlain));
     EXPECT_FALSE(fs::exists(kRecord));
 }
@@ -110,7 +101,7 @@ TEST_F(SessionWithStandIns, SecondRunBeforeTheWindowShowsGivesTheMessage)
     EXPECT_EQ(boxes.Boxes()[0].text, L"程序已经在运行");
     EXPECT_EQ(boxes.Boxes()[0].caption, L"PC_Kovrin3.0");
     EXPECT_TRUE(PumpUntil([&] { return !pane->IsEmulatorLaunched(); }, 15000)) << "the slow emulator ends its session";
-    EXPECT_EQ(ReadAll(english), Scrambled(state));
+    EXPECT_EQ(ReadBinaryFile(english), Scrambled(state));
 }
 
 TEST_F(SessionWithStandIns, ChineseTitledManagerPreventsItsStartEnglishTitledDoesNot)
@@ -154,7 +145,7 @@ TEST_F(SessionWithStandIns, SlowEmulatorIsNotTakenForEnded)
     ASSERT_TRUE(PumpUntil(EmulatorWindowShown, 9000));
     EXPECT_TRUE(fs::exists(kPlain)) << "the ticks before its window came did not end the session";
     EXPECT_TRUE(PumpUntil([&] { return !pane->IsEmulatorLaunched(); }, 8000));
-    EXPECT_EQ(ReadAll(english), Scrambled(state + " saved late"));
+    EXPECT_EQ(ReadBinaryFile(english), Scrambled(state + " saved late"));
 }
 
 TEST_F(SessionWithStandIns, LanguageSwitchSendsTheStateBackToTheLaunchTimeFile)
@@ -163,13 +154,13 @@ TEST_F(SessionWithStandIns, LanguageSwitchSendsTheStateBackToTheLaunchTimeFile)
     auto pane = StartPane();
     pane->RunEmulator();
     ASSERT_TRUE(PumpUntil(EmulatorWindowShown, 5000));
-    WriteAll(kPlain, "changed in the device");
+    WriteBinaryFile(kPlain, "changed in the device");
 
     emulator::win32::Win32SessionFiles files;
     emulator::win32::Win32Desktop desktop(host);
     emulator::EndEmulator(desktop, files, emulator::EndVariant::LanguageSwitch);
     EXPECT_TRUE(PumpUntil([] { return !EmulatorWindowShown(); }, 3000)) << "the emulator is ended";
-    EXPECT_EQ(ReadAll(english), Scrambled("changed in the device"));
+    EXPECT_EQ(ReadBinaryFile(english), Scrambled("changed in the device"));
     text::SelectLanguage(text::Win32TextPlatform(), u"中文");
     emulator::ReloadEmulationFile(desktop);
     EXPECT_EQ(emulator::g_strEmulationFile, u"PPC_CHS.dll");
@@ -177,7 +168,7 @@ TEST_F(SessionWithStandIns, LanguageSwitchSendsTheStateBackToTheLaunchTimeFile)
     EXPECT_TRUE(PumpUntil([&] { return !pane->IsEmulatorLaunched(); }, kTwoTicks));
     EXPECT_FALSE(fs::exists(kPlain));
     EXPECT_FALSE(fs::exists(chinese));
-    EXPECT_EQ(ReadAll(english), Scrambled("changed in the device"));
+    EXPECT_EQ(ReadBinaryFile(english), Scrambled("changed in the device"));
 }
 
 TEST_F(SessionWithStandIns, CloseEndsEmulatorAndManagerAndKeepsTheState)
@@ -192,12 +183,13 @@ TEST_F(SessionWithStandIns, CloseEndsEmulatorAndManagerAndKeepsTheState)
     auto pane = StartPane();
     pane->RunEmulator();
     ASSERT_TRUE(PumpUntil(EmulatorWindowShown, 5000));
-    WriteAll(kPlain, "state at close");
+    ASSERT_TRUE(PumpUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator Manager") != nullptr; }, 5000));
+    WriteBinaryFile(kPlain, "state at close");
     emulator::EndEmulator(desktop, files, emulator::EndVariant::Close);
     EXPECT_TRUE(PumpUntil([] {
         return !EmulatorWindowShown() && !FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator Manager");
     }, 3000));
-    EXPECT_EQ(ReadAll(english), Scrambled("state at close"));
+    EXPECT_EQ(ReadBinaryFile(english), Scrambled("state at close"));
     EXPECT_FALSE(fs::exists(kPlain));
     EXPECT_FALSE(fs::exists(kRecord));
 }
@@ -216,7 +208,7 @@ TEST_F(SessionWithStandIns, NextStartCompletesASessionWhoseLauncherWentAway)
     EXPECT_TRUE(pane->IsEmulatorLaunched()) << "the running emulator is watched as this run's session";
     PostMessageW(FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator"), WM_CLOSE, 0, 0);
     EXPECT_TRUE(PumpUntil([&] { return !pane->IsEmulatorLaunched(); }, 8000));
-    EXPECT_EQ(ReadAll(english), Scrambled(state + " after the launcher was gone"));
+    EXPECT_EQ(ReadBinaryFile(english), Scrambled(state + " after the launcher was gone"));
     EXPECT_FALSE(fs::exists(kPlain));
 
     // Launcher and emulator both gone: the next start writes the state back at once.
@@ -226,11 +218,11 @@ TEST_F(SessionWithStandIns, NextStartCompletesASessionWhoseLauncherWentAway)
         ASSERT_TRUE(PumpUntil(EmulatorWindowShown, 5000));
     }
     test::EndStandIns();
-    WriteAll(kPlain, "left behind");
+    WriteBinaryFile(kPlain, "left behind");
     emulator::g_strLaunchedEmulationFile.clear();
     auto next = StartPane();
     EXPECT_FALSE(next->IsEmulatorLaunched());
-    EXPECT_EQ(ReadAll(english), Scrambled("left behind"));
+    EXPECT_EQ(ReadBinaryFile(english), Scrambled("left behind"));
     EXPECT_FALSE(fs::exists(kPlain));
     EXPECT_FALSE(fs::exists(kRecord));
 }

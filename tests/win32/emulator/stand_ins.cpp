@@ -1,10 +1,6 @@
 #include "stand_ins.h"
 
-#include <tlhelp32.h>
-
-#include <algorithm>
-#include <fstream>
-#include <iterator>
+#include "host_files.h"
 
 namespace test {
 namespace {
@@ -26,24 +22,8 @@ void Register(const wchar_t* program, const fs::path& path)
                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
-void WriteAll(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
-std::wstring HostPath(const char* hostPath)
-{
-    std::wstring path = L"Z:" + std::wstring(hostPath, hostPath + strlen(hostPath));
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
-}
 
 }  // namespace
 
@@ -52,7 +32,7 @@ StandIns::StandIns() : m_folder(fs::current_path() / "stand-ins")
     EndStandIns();
     fs::remove_all(m_folder);
     fs::create_directories(m_folder);
-    const fs::path tools = HostPath(KOVRIN_TOOLS_DIR);
+    const fs::path tools = test_host::HostToWindowsPath(KOVRIN_TOOLS_DIR);
     for (const wchar_t* program : {kEmulator, kManager}) {
         fs::copy_file(tools / program, m_folder / program);
         Register(program, m_folder / program);
@@ -66,13 +46,13 @@ StandIns::~StandIns()
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, AppPathsKey(program).c_str());
 }
 
-void StandIns::EmulatorBehaves(const std::string& control) const { WriteAll(m_folder / "DeviceEmulator.control", control); }
+void StandIns::EmulatorBehaves(const std::string& control) const { test_host::WriteBinaryFile(m_folder / "DeviceEmulator.control", control); }
 void StandIns::ManagerBehaves(const std::string& control) const
 {
-    WriteAll(m_folder / "Device Emulator Manager.control", control);
+    test_host::WriteBinaryFile(m_folder / "Device Emulator Manager.control", control);
 }
-std::string StandIns::EmulatorLog() const { return ReadAll(m_folder / "DeviceEmulator.log"); }
-std::string StandIns::ManagerLog() const { return ReadAll(m_folder / "Device Emulator Manager.log"); }
+std::string StandIns::EmulatorLog() const { return test_host::ReadBinaryFile(m_folder / "DeviceEmulator.log"); }
+std::string StandIns::ManagerLog() const { return test_host::ReadBinaryFile(m_folder / "Device Emulator Manager.log"); }
 
 int StandIns::ManagerStarts() const
 {
@@ -103,21 +83,6 @@ HWND StandIns::StartManagerByHand() const
     return nullptr;
 }
 
-void EndStandIns()
-{
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        if (_wcsicmp(entry.szExeFile, kEmulator) != 0 && _wcsicmp(entry.szExeFile, kManager) != 0)
-            continue;
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
-            TerminateProcess(process, 1);
-            WaitForSingleObject(process, 5000);
-            CloseHandle(process);
-        }
-    }
-    CloseHandle(snapshot);
-}
+void EndStandIns() { test_host::EndProcessesNamed({kEmulator, kManager}); }
 
 }  // namespace test

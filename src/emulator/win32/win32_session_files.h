@@ -19,8 +19,4 @@ public:
     bool WriteHiddenFile(std::u16string_view path, std::string_view content, FileError& error) override;
 };
 
-// Where a replacement of `target` is written before it takes the target's place. The name is
-// fixed, so a write cut short by a killed process leaves one stray file at most, reused next time.
-std::wstring ReplacementPathFor(const std::wstring& target);
-
 }  // namespace emulator::win32

@@ -20,30 +20,9 @@ constexpr LONGLONG kMaxFileBytes = 64LL * 1024 * 1024;
 constexpr DWORD kMaxChunk = 1u << 20;
 constexpr int kTempNameAttempts = 16;
 
-bool WriteAll(HANDLE file, std::string_view content) {
-    while (!content.empty()) {
-        DWORD chunk = content.size() < kMaxChunk ? static_cast<DWORD>(content.size()) : kMaxChunk;
-        DWORD written = 0;
-        if (!WriteFile(file, content.data(), chunk, &written, nullptr) || written == 0) return false;
-        content.remove_prefix(written);
-    }
-    return true;
-}
-
 std::wstring TempNameFor(std::wstring_view target, int attempt) {
     return std::wstring(target) + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
            std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(attempt) + L".tmp";
-}
-
-// Creates a new temporary file beside the target; never opens one that exists.
-FileHandle CreateTempBeside(std::wstring_view target, std::wstring& tempPath) {
-    for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-        tempPath = TempNameFor(target, attempt);
-        FileHandle file = OwnFile(CreateFileW(ExtendedLengthPath(tempPath).c_str(), GENERIC_WRITE, 0, nullptr,
-                                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file || GetLastError() != ERROR_FILE_EXISTS) return file;
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -75,20 +54,78 @@ std::optional<std::string> ReadFileBytes(std::wstring_view path) {
     return content;
 }
 
-bool ReplaceFileAtomically(std::wstring_view path, std::string_view content) {
-    std::wstring tempPath;
-    FileHandle temp = CreateTempBeside(path, tempPath);
-    if (!temp) return false;
-    bool written = WriteAll(temp.get(), content) && FlushFileBuffers(temp.get());
-    bool closed = CloseHandle(temp.release()) != 0;
-    std::wstring extendedTemp = ExtendedLengthPath(tempPath);
-    if (written && closed &&
-        MoveFileExW(extendedTemp.c_str(), ExtendedLengthPath(path).c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
+ReplacementWriter::ReplacementWriter(std::wstring_view target) : m_target(ExtendedLengthPath(target))
+{
+    // Never opens a file that exists: a name taken by another writer is skipped.
+    for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
+        m_temporary = ExtendedLengthPath(TempNameFor(target, attempt));
+        m_file = CreateFileW(m_temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        if (m_file != INVALID_HANDLE_VALUE) {
+            m_created = true;
+            return;
+        }
+        m_error = GetLastError();
+        if (m_error != ERROR_FILE_EXISTS)
+            return;
     }
-    DeleteFileW(extendedTemp.c_str());
+}
+
+ReplacementWriter::~ReplacementWriter()
+{
+    if (m_file != INVALID_HANDLE_VALUE)
+        CloseHandle(m_file);
+    if (m_created && !m_committed)
+        DeleteFileW(m_temporary.c_str());
+}
+
+bool ReplacementWriter::Fail()
+{
+    m_error = GetLastError();
+    if (m_error == 0)
+        m_error = ERROR_GEN_FAILURE;
     return false;
+}
+
+bool ReplacementWriter::Write(const void* data, std::size_t size)
+{
+    const char* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const DWORD chunk = size < kMaxChunk ? static_cast<DWORD>(size) : kMaxChunk;
+        DWORD written = 0;
+        if (!WriteFile(m_file, bytes, chunk, &written, nullptr))
+            return Fail();
+        if (written == 0) {
+            SetLastError(ERROR_DISK_FULL);
+            return Fail();
+        }
+        bytes += written;
+        size -= written;
+    }
+    return true;
+}
+
+bool ReplacementWriter::Commit()
+{
+    const bool flushed = FlushFileBuffers(m_file) != 0;
+    if (!flushed)
+        Fail();
+    const bool closed = CloseHandle(m_file) != 0;
+    if (!closed && flushed)
+        Fail();
+    m_file = INVALID_HANDLE_VALUE;
+    if (!flushed || !closed)
+        return false;
+    if (!MoveFileExW(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return Fail();
+    m_committed = true;
+    return true;
+}
+
+bool ReplaceFileAtomically(std::wstring_view path, std::string_view content)
+{
+    ReplacementWriter writer(path);
+    return writer.Ready() && writer.Write(content.data(), content.size()) && writer.Commit();
 }
 
 }  // namespace text::win32

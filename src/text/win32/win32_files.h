@@ -1,6 +1,9 @@
 #pragma once
 // Whole-file reads and atomic whole-file replacement with the Windows file API.
 
+#include <windows.h>
+
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,9 +15,34 @@ std::wstring ExtendedLengthPath(std::wstring_view path);
 
 std::optional<std::string> ReadFileBytes(std::wstring_view path);
 
-// Writes a uniquely named file beside the target, flushes it, then moves it over the target,
-// so that the target holds either its old or its new content. The temporary file is removed
-// when any step fails.
+// A new content for a file, written into a uniquely named file beside it and moved over it only
+// at Commit, after it is on disk: the target holds either its old or its new content, whatever
+// happens in between. Without a successful Commit the temporary file is removed.
+class ReplacementWriter {
+public:
+    explicit ReplacementWriter(std::wstring_view target);  // see Ready()
+    ~ReplacementWriter();
+    ReplacementWriter(const ReplacementWriter&) = delete;
+    ReplacementWriter& operator=(const ReplacementWriter&) = delete;
+
+    bool Ready() const { return m_file != INVALID_HANDLE_VALUE; }
+    bool Write(const void* data, std::size_t size);
+    bool Commit();
+    // The system's error code of the step that failed.
+    DWORD Error() const { return m_error; }
+
+private:
+    bool Fail();
+
+    std::wstring m_target;
+    std::wstring m_temporary;
+    HANDLE m_file = INVALID_HANDLE_VALUE;
+    bool m_created = false;
+    bool m_committed = false;
+    DWORD m_error = 0;
+};
+
+// A whole new content through a ReplacementWriter.
 bool ReplaceFileAtomically(std::wstring_view path, std::string_view content);
 
 }  // namespace text::win32

@@ -5,7 +5,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <algorithm>
 #include <random>
+#include <vector>
 #include <thread>
 
 #include "emulator/state_scrambler.h"
@@ -19,12 +21,21 @@ namespace fs = std::filesystem;
 using test_host::ReadBinaryFile;
 using test_host::WriteBinaryFile;
 using emulator::FileError;
-using emulator::win32::ReplacementPathFor;
 using emulator::win32::Win32SessionFiles;
 
 
 
 std::span<const std::byte> AsBytes(const std::string& s) { return {reinterpret_cast<const std::byte*>(s.data()), s.size()}; }
+
+// Every file in the folder besides the ones named: what a replacement may have left behind.
+std::vector<fs::path> StrayFiles(const fs::path& folder, std::initializer_list<const char*> expected)
+{
+    std::vector<fs::path> strays;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (std::none_of(expected.begin(), expected.end(), [&](const char* name) { return entry.path().filename() == name; }))
+            strays.push_back(entry.path().filename());
+    return strays;
+}
 
 std::string Scrambled(std::string bytes)
 {
@@ -57,13 +68,13 @@ TEST_F(SessionFilesTest, ReplacementTakesEffectOnlyAtCommit)
         EXPECT_EQ(ReadBinaryFile(target), "old");
     }
     EXPECT_EQ(ReadBinaryFile(target), "old") << "dropped without commit";
-    EXPECT_FALSE(fs::exists(ReplacementPathFor(target.wstring())));
+    EXPECT_TRUE(StrayFiles(folder, {"state.dll"}).empty());
 
     auto replacement = files.CreateReplacement(Path("state.dll"), error);
     ASSERT_TRUE(replacement->Write(AsBytes("new content"), error));
     ASSERT_TRUE(replacement->Commit(error));
     EXPECT_EQ(ReadBinaryFile(target), "new content");
-    EXPECT_FALSE(fs::exists(ReplacementPathFor(target.wstring())));
+    EXPECT_TRUE(StrayFiles(folder, {"state.dll"}).empty());
 }
 
 TEST_F(SessionFilesTest, FileHeldByAnotherOpenerCannotBeReadOrReplaced)
@@ -83,7 +94,7 @@ TEST_F(SessionFilesTest, FileHeldByAnotherOpenerCannotBeReadOrReplaced)
     replacement.reset();
     CloseHandle(holder);
     EXPECT_EQ(ReadBinaryFile(path), "held");
-    EXPECT_FALSE(fs::exists(ReplacementPathFor(path.wstring())));
+    EXPECT_TRUE(StrayFiles(folder, {"held.dess"}).empty());
 
     EXPECT_FALSE(files.OpenExclusive(Path("missing.dess"), error));
     EXPECT_EQ(error.kind, FileError::Kind::NotFound);

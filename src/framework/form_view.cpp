@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "framework/create_context.h"
-#include "framework/data_exchange.h"
 #include "framework/paint_scope.h"
 
 namespace {
@@ -59,17 +58,6 @@ void CFormView::OnInitialUpdate()
 {
     UpdateData(false);
     Invalidate(TRUE);
-}
-
-bool CFormView::UpdateData(bool saveAndValidate)
-{
-    CDataExchange dx(this, saveAndValidate);
-    DoDataExchange(&dx);
-    return true;
-}
-
-void CFormView::DoDataExchange(CDataExchange*)
-{
 }
 
 void CFormView::OnDraw(HDC)

@@ -4,7 +4,6 @@
 
 #include "framework/wnd.h"
 
-class CDataExchange;
 class CDocument;
 
 class CFormView : public CWnd {
@@ -20,9 +19,6 @@ public:
     virtual void OnInitialUpdate();
     void RunInitialUpdate() override { OnInitialUpdate(); }
 
-    // False for "members to controls", true for "controls to members".
-    bool UpdateData(bool saveAndValidate = true);
-
     CDocument* GetDocument() const { return m_pDocument; }
     UINT GetTemplateId() const { return m_nIDTemplate; }
 
@@ -30,7 +26,6 @@ public:
     bool PreTranslateMessage(MSG* msg) override;
 
 protected:
-    virtual void DoDataExchange(CDataExchange* dx);
     virtual void OnDraw(HDC dc);
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

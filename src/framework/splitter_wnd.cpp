@@ -4,16 +4,12 @@
 
 #include <algorithm>
 
+#include "framework/gdi_handles.h"
 #include "framework/paint_scope.h"
 
 namespace {
 
 constexpr int kMaxLines = 16;
-
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const noexcept { ::DeleteObject(object); }
-};
-using UniqueGdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiObjectDeleter>;
 
 }  // namespace
 
@@ -368,12 +364,11 @@ void CSplitterWnd::InvertTracker(const RECT& rect) const
     if (!dc)
         return;
     static const WORD kHalftone[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-    UniqueGdiObject bitmap(::CreateBitmap(8, 8, 1, 1, kHalftone));
-    UniqueGdiObject brush(bitmap ? ::CreatePatternBrush(static_cast<HBITMAP>(bitmap.get())) : nullptr);
+    framework::UniqueBitmap bitmap(::CreateBitmap(8, 8, 1, 1, kHalftone));
+    framework::UniqueBrush brush(bitmap ? ::CreatePatternBrush(bitmap.get()) : nullptr);
     if (brush) {
-        HGDIOBJ previous = ::SelectObject(dc, brush.get());
+        framework::SelectScope select(dc, brush.get());
         ::PatBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, PATINVERT);
-        ::SelectObject(dc, previous);
     }
     ::ReleaseDC(m_hWnd, dc);
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/data_exchange.h"
 #include "framework/error_report.h"
 
 namespace {
@@ -337,6 +338,17 @@ void CWnd::RunInitialUpdate()
 bool CWnd::PreTranslateMessage(MSG*)
 {
     return false;
+}
+
+bool CWnd::UpdateData(bool saveAndValidate)
+{
+    CDataExchange dx(this, saveAndValidate);
+    DoDataExchange(&dx);
+    return true;
+}
+
+void CWnd::DoDataExchange(CDataExchange*)
+{
 }
 
 LRESULT CWnd::SendMessage(UINT msg, WPARAM wParam, LPARAM lParam) const

@@ -9,6 +9,7 @@
 #include <string>
 
 struct CCreateContext;
+class CDataExchange;
 
 class CWnd {
 public:
@@ -69,7 +70,12 @@ public:
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     BOOL Invalidate(BOOL erase = TRUE) const { return ::InvalidateRect(m_hWnd, nullptr, erase); }
 
+    // Moves values between the controls and the members DoDataExchange names. False for
+    // "members to controls", true for "controls to members".
+    bool UpdateData(bool saveAndValidate = true);
+
 protected:
+    virtual void DoDataExchange(CDataExchange* dx);
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     // The default: DefWindowProcW, or the subclassed window's own procedure.
     virtual LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -8,6 +8,7 @@
 #include "app/pc_kovrin30_doc.h"
 #include "framework/command_line_info.h"
 #include "framework/single_doc_template.h"
+#include "panes/about_dlg.h"
 #include "resource.h"
 
 CPC_Kovrin30App theApp;
@@ -61,4 +62,13 @@ int CPC_Kovrin30App::ExitInstance()
         m_bOleInitialized = false;
     }
     return code;
+}
+
+bool CPC_Kovrin30App::OnCmdMsg(UINT id)
+{
+    if (id == ID_APP_ABOUT) {
+        ShowAboutBox();
+        return true;
+    }
+    return CWinAppEx::OnCmdMsg(id);
 }

@@ -10,6 +10,7 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    bool OnCmdMsg(UINT id) override;
 
     // The named single-instance event, held until the process ends.
     framework::UniqueHandle m_hInstanceEvent;

@@ -60,8 +60,9 @@ ShellResult Win32Desktop::ShellOpen(std::u16string_view file, std::u16string_vie
     const std::wstring program = AsWide(file), arguments = AsWide(parameters);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
-    // The same search as a plain shell open; the process handle tells the session when it ends.
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    // The same search as a plain shell open, and like it no error box of its own; the process
+    // handle tells the session when it ends.
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     info.lpVerb = L"open";
     info.lpFile = program.c_str();
     info.lpParameters = arguments.empty() ? nullptr : arguments.c_str();

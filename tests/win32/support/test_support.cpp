@@ -25,8 +25,23 @@ std::optional<int> PumpMessages(int maxMessages)
     return quit;
 }
 
-MessageBoxWatcher::MessageBoxWatcher() : m_uiThread(::GetCurrentThreadId()), m_thread([this] { Watch(); })
+MessageBoxWatcher::MessageBoxWatcher(int answer)
+    : MessageBoxWatcher([answer](HWND box) { ::PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answer), 0); })
 {
+}
+
+MessageBoxWatcher::MessageBoxWatcher(std::function<void(HWND)> act)
+    : m_uiThread(::GetCurrentThreadId()), m_act(std::move(act)), m_thread([this] { Watch(); })
+{
+}
+
+std::wstring SeenBox::ControlText(int id) const
+{
+    for (const auto& [controlId, text] : controls) {
+        if (controlId == id)
+            return text;
+    }
+    return L"<no control " + std::to_wstring(id) + L">";
 }
 
 MessageBoxWatcher::~MessageBoxWatcher()
@@ -74,12 +89,14 @@ void MessageBoxWatcher::Watch()
             if (known)
                 continue;
             m_handled.push_back(box);
-            SeenBox seen{TextOf(box), TextOf(::GetDlgItem(box, 0xFFFF)), ::GetWindow(box, GW_OWNER)};
+            SeenBox seen{TextOf(box), TextOf(::GetDlgItem(box, 0xFFFF)), ::GetWindow(box, GW_OWNER), {}};
+            for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+                seen.controls.emplace_back(::GetDlgCtrlID(child), TextOf(child));
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 m_boxes.push_back(seen);
             }
-            ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+            m_act(box);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -25,14 +26,19 @@ std::optional<int> PumpMessages(int maxMessages = 500);
 
 struct SeenBox {
     std::wstring caption;
-    std::wstring text;
+    std::wstring text;  // of the static a message box keeps its text in
     HWND owner = nullptr;
+    std::vector<std::pair<int, std::wstring>> controls;  // id and text of every control, in z-order
+    std::wstring ControlText(int id) const;
 };
 
-// Watches this thread's message boxes from a second thread, notes each one and presses OK.
+// Watches this thread's dialogs (message boxes and others) from a second thread, notes each
+// one and answers it: with the command `answer` (IDOK, IDYES, IDNO, IDCANCEL), or by `act`,
+// which runs on the watching thread.
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher();
+    explicit MessageBoxWatcher(int answer = IDOK);
+    explicit MessageBoxWatcher(std::function<void(HWND)> act);
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -43,6 +49,7 @@ private:
     void Watch();
 
     DWORD m_uiThread;
+    std::function<void(HWND)> m_act;
     std::atomic<bool> m_stop{false};
     std::mutex m_mutex;
     std::vector<SeenBox> m_boxes;

@@ -1,0 +1,185 @@
+// The info strip: its publisher line, where and how it is painted, and that it follows the language.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <algorithm>
+#include <fstream>
+#include <vector>
+
+#include "framework/font_fallback.h"
+#include "framework/gdi_handles.h"
+#include "pane_fixture.h"
+#include "resource.h"
+#include "test_support.h"
+#include "text/program_paths.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class InfoPane : public test::PaneFixture {};
+
+// Paints a pane's OnDraw into a memory bitmap of its client size and hands out the pixels.
+class PaintedPixels {
+public:
+    PaintedPixels(int width, int height) : m_width(width), m_height(height)
+    {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        m_bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        m_bits = static_cast<const DWORD*>(bits);
+        m_dc = ::CreateCompatibleDC(nullptr);
+        m_select = ::SelectObject(m_dc, m_bitmap.get());
+    }
+    ~PaintedPixels()
+    {
+        ::SelectObject(m_dc, m_select);
+        ::DeleteDC(m_dc);
+    }
+    HDC Dc() const { return m_dc; }
+    COLORREF At(int x, int y) const
+    {
+        ::GdiFlush();
+        const DWORD pixel = m_bits[y * m_width + x];
+        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+
+private:
+    int m_width, m_height;
+    framework::UniqueBitmap m_bitmap;
+    const DWORD* m_bits = nullptr;
+    HDC m_dc = nullptr;
+    HGDIOBJ m_select = nullptr;
+};
+
+bool IsWhite(COLORREF color)
+{
+    return GetRValue(color) > 0xF0 && GetGValue(color) > 0xF0 && GetBValue(color) > 0xF0;
+}
+
+class DrawnInfo : public CFormViewInfo {
+public:
+    using CFormViewInfo::OnDraw;
+};
+
+// Paints the pane's OnDraw as it is into a bitmap of its size.
+void Paint(CFormViewInfo& pane, const PaintedPixels& pixels)
+{
+    static_cast<DrawnInfo&>(pane).OnDraw(pixels.Dc());
+}
+
+COLORREF StripPixel(int x, int y)
+{
+    framework::UniqueBitmap strip(static_cast<HBITMAP>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_INFO_STRIP), IMAGE_BITMAP, 0, 0,
+                     LR_CREATEDIBSECTION)));
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc, strip.get());
+    const COLORREF pixel = ::GetPixel(dc, x, y);
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    return pixel;
+}
+
+}  // namespace
+
+TEST_F(InfoPane, ShowsThePublisherLineOfTheCurrentLanguageAndFollowsAChange)
+{
+    EXPECT_EQ(Info().PublisherLine(), L"Kovrin Software");
+    EXPECT_FALSE(::IsWindowVisible(Info().GetDlgItem(IDC_LIST_INFO))) << "the list box only marks the place";
+    SwitchLanguage(u"中文");
+    EXPECT_EQ(Info().PublisherLine(), L"科夫林软件有限公司");
+    SwitchLanguage(u"English");
+    EXPECT_EQ(Info().PublisherLine(), L"Kovrin Software");
+}
+
+TEST_F(InfoPane, TheLineSitsInTheListBoxRectangleWidenedByOnePixelPerCharacter)
+{
+    RECT marker{};
+    ::GetWindowRect(Info().GetDlgItem(IDC_LIST_INFO), &marker);
+    ::MapWindowPoints(nullptr, Info().m_hWnd, reinterpret_cast<POINT*>(&marker), 2);
+    const RECT line = Info().PublisherRect();
+    EXPECT_EQ(line.left, marker.left);
+    EXPECT_EQ(line.top, marker.top);
+    EXPECT_EQ(line.bottom, marker.bottom);
+    EXPECT_EQ(line.right, marker.right + static_cast<LONG>(Info().PublisherLine().size()));
+}
+
+TEST_F(InfoPane, PaintsTheStripAndTheLineInWhiteInsideItsRectangleOnly)
+{
+    const RECT client = Info().GetClientRect();
+    PaintedPixels pixels(client.right, client.bottom);
+    Paint(Info(), pixels);
+    EXPECT_EQ(pixels.At(3, 12), StripPixel(3, 12)) << "the strip's own pixels, from the top left";
+    EXPECT_EQ(pixels.At(200, 0), StripPixel(200, 0));
+    EXPECT_GT(GetBValue(pixels.At(100, 12)), GetRValue(pixels.At(100, 12))) << "blue";
+
+    const RECT line = Info().PublisherRect();
+    int white = 0;
+    for (int y = 0; y < pixels.Height(); ++y) {
+        for (int x = 0; x < pixels.Width(); ++x) {
+            if (!IsWhite(pixels.At(x, y)))
+                continue;
+            ++white;
+            ASSERT_TRUE(::PtInRect(&line, POINT{x, y})) << "white outside the line at (" << x << "," << y << ")";
+        }
+    }
+    EXPECT_GT(white, 40) << "the line is drawn";
+}
+
+TEST_F(InfoPane, ALineWiderThanItsRectangleIsCutAtTheRight)
+{
+    const fs::path file = fs::current_path() / "Language" / "wide_publisher.ini";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << "[Setting]\r\nLanguage=Wide\r\n[String]\r\nIDS_PCKovrin_CompanyName="
+            << "A publisher whose name goes on and on far beyond the strip\r\n";
+    }
+    SwitchLanguage(u"Wide");
+    const RECT client = Info().GetClientRect();
+    PaintedPixels pixels(client.right, client.bottom);
+    Paint(Info(), pixels);
+    // The rectangle reaches past the pane, so the pane's edge is the cut.
+    const RECT line = Info().PublisherRect();
+    const int cut = std::min<int>(line.right, pixels.Width());
+    bool reachesTheEdge = false;
+    for (int y = 0; y < pixels.Height(); ++y) {
+        for (int x = cut; x < pixels.Width(); ++x)
+            EXPECT_FALSE(IsWhite(pixels.At(x, y))) << "(" << x << "," << y << ")";
+        for (int x = cut - 8; x < cut; ++x)
+            reachesTheEdge = reachesTheEdge || IsWhite(pixels.At(x, y));
+    }
+    EXPECT_TRUE(reachesTheEdge) << "one line, running up to the cut";
+    SwitchLanguage(u"English");
+    fs::remove(file);
+}
+
+TEST_F(InfoPane, TheBuiltinLinesAreBoldTwelvePixelsWithEveryGlyphAndFitTheStrip)
+{
+    HDC dc = ::GetDC(Info().m_hWnd);
+    for (const char16_t* language : {u"English", u"中文"}) {
+        SwitchLanguage(language);
+        const LOGFONTW font = Info().PublisherFont(dc);
+        SCOPED_TRACE(::testing::Message() << "face " << std::string(font.lfFaceName, font.lfFaceName + wcslen(font.lfFaceName)));
+        EXPECT_EQ(font.lfHeight, 12);
+        EXPECT_EQ(font.lfWeight, FW_BOLD);
+        framework::UniqueFont made(::CreateFontIndirectW(&font));
+        EXPECT_TRUE(framework::FontCoversText(dc, made.get(), Info().PublisherLine()));
+        // The built-in names are chosen to fit the strip whole.
+        HGDIOBJ previous = ::SelectObject(dc, made.get());
+        SIZE extent{};
+        ::GetTextExtentPoint32W(dc, Info().PublisherLine().c_str(), static_cast<int>(Info().PublisherLine().size()),
+                                &extent);
+        ::SelectObject(dc, previous);
+        EXPECT_LE(Info().PublisherRect().left + extent.cx, Info().GetClientRect().right);
+    }
+    ::ReleaseDC(Info().m_hWnd, dc);
+    SwitchLanguage(u"English");
+}

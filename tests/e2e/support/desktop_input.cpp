@@ -12,21 +12,24 @@ using namespace std::chrono_literals;
 
 // Under Wine the X server's own input tool gives real input events; injected ones from another
 // process do not reach a window that is not this process's own. Elsewhere: SendInput.
-bool Xdotool(const std::wstring& arguments)
+bool RunHostTool(const std::wstring& command)
 {
-    static const bool available = GetFileAttributesW(L"Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES;
-    if (!available)
-        return false;
-    std::wstring command = L"/usr/bin/xdotool " + arguments;
+    std::wstring line = command;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
     WaitForSingleObject(process.hProcess, 5000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
+}
+
+bool Xdotool(const std::wstring& arguments)
+{
+    static const bool available = GetFileAttributesW(L"Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES;
+    return available && RunHostTool(L"/usr/bin/xdotool " + arguments);
 }
 
 std::wstring Point(POINT p) { return std::to_wstring(p.x) + L" " + std::to_wstring(p.y); }
@@ -144,6 +147,49 @@ void PressAltF4(HWND window)
     SendKey(VK_F4, false);
     SendKey(VK_F4, true);
     SendKey(VK_MENU, true);
+}
+
+void ClickAt(POINT screenPoint)
+{
+    if (!Xdotool(L"mousemove " + Point(screenPoint) + L" click 1")) {
+        SetCursorPos(screenPoint.x, screenPoint.y);
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+    }
+    std::this_thread::sleep_for(300ms);
+}
+
+void PressKey(const std::wstring& name)
+{
+    Xdotool(L"key " + name);
+    std::this_thread::sleep_for(200ms);
+}
+
+bool SaveScreenshot(const RECT& screen, const std::string& hostPath)
+{
+    if (GetFileAttributesW(L"Z:\\usr\\bin\\import") == INVALID_FILE_ATTRIBUTES)
+        return false;
+    const std::wstring crop = std::to_wstring(screen.right - screen.left) + L"x" +
+                              std::to_wstring(screen.bottom - screen.top) + L"+" + std::to_wstring(screen.left) +
+                              L"+" + std::to_wstring(screen.top);
+    // Painting of a window that has just come up may still be on its way.
+    std::this_thread::sleep_for(500ms);
+    const std::wstring windowsPath = L"Z:" + std::wstring(hostPath.begin(), hostPath.end());
+    DeleteFileW(windowsPath.c_str());
+    // A host program runs on its own, without Wine waiting for it: the finished file tells.
+    RunHostTool(L"/usr/bin/import -window root -crop " + crop + L" +repage \"" + std::wstring(hostPath.begin(), hostPath.end()) +
+                L"\"");
+    DWORD lastSize = 0;
+    for (int check = 0; check < 50; ++check) {
+        std::this_thread::sleep_for(100ms);
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (!GetFileAttributesExW(windowsPath.c_str(), GetFileExInfoStandard, &data) || data.nFileSizeLow == 0)
+            continue;
+        if (data.nFileSizeLow == lastSize)
+            return true;
+        lastSize = data.nFileSizeLow;
+    }
+    return false;
 }
 
 }  // namespace e2e

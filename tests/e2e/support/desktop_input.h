@@ -18,5 +18,12 @@ HCURSOR CursorAfterMovingTo(POINT screenPoint);
 void BringToFront(HWND window);
 void MouseDrag(POINT from, POINT to);
 void PressAltF4(HWND window);
+// A real left click at a screen point. Two clicks at one spot need 600 ms between them, or
+// the system makes them one double click.
+void ClickAt(POINT screenPoint);
+// A key by its X name ("Return", "Escape", "End") to the window in front.
+void PressKey(const std::wstring& name);
+// The screen rectangle as a PNG file at a host (Unix) path; false when no tool could take it.
+bool SaveScreenshot(const RECT& screen, const std::string& hostPath);
 
 }  // namespace e2e

@@ -102,6 +102,18 @@ std::optional<MessageBoxInfo> LauncherProcess::WaitForMessageBox(std::chrono::mi
     });
 }
 
+HWND LauncherProcess::WaitForDialog(const std::wstring& caption, std::chrono::milliseconds timeout) const
+{
+    const auto found = PollUntil(timeout, [&]() -> std::optional<HWND> {
+        for (HWND window : TopLevelWindowsOf(Id())) {
+            if (ClassOf(window) == L"#32770" && IsWindowVisible(window) && TextOf(window) == caption)
+                return window;
+        }
+        return std::nullopt;
+    });
+    return found.value_or(nullptr);
+}
+
 std::optional<DWORD> LauncherProcess::WaitForExit(std::chrono::milliseconds timeout) const
 {
     if (WaitForSingleObject(m_info.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)

@@ -31,6 +31,8 @@ public:
     HWND WaitForMainWindow(std::chrono::milliseconds timeout = 10s) const;
     // A message box of this process, or nothing after the timeout.
     std::optional<MessageBoxInfo> WaitForMessageBox(std::chrono::milliseconds timeout = 10s) const;
+    // A visible dialog of this process with this caption, or null after the timeout.
+    HWND WaitForDialog(const std::wstring& caption, std::chrono::milliseconds timeout = 10s) const;
     // The exit code, or nothing while it still runs after the timeout.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout = 10s) const;
     bool HasVisibleWindow() const;

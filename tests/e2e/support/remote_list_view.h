@@ -1,0 +1,16 @@
+#pragma once
+// Reading a list view that lives in another process: the item structures travel through memory
+// allocated in that process.
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+int ListItemCount(HWND list);
+std::wstring ListItemText(HWND list, int item);
+// An item's rectangle (LVIR_ICON, LVIR_LABEL, LVIR_BOUNDS) in screen coordinates.
+RECT ListItemScreenRect(HWND list, int item, int code);
+
+}  // namespace e2e

@@ -133,14 +133,16 @@ TEST_F(CommandPane, EveryPointOfAnIconOrLabelHitsThatItemAndNoOther)
 
 TEST_F(CommandPane, AClickOnAboutOpensTheAboutBoxOnTopOfTheFrame)
 {
-    test::MessageBoxWatcher watcher(IDCANCEL);
-    ClickAt(List(), Centre(ItemRect(CFormViewMenu::About, LVIR_ICON)));
-    const auto boxes = watcher.Boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, L"About PC_Kovrin3.0");
-    EXPECT_EQ(boxes[0].owner, frame->m_hWnd);
-    EXPECT_EQ(boxes[0].ControlText(1017), L"Kovrin Software");
-
+    {
+        test::MessageBoxWatcher watcher(IDCANCEL);
+        ClickAt(List(), Centre(ItemRect(CFormViewMenu::About, LVIR_ICON)));
+        const auto boxes = watcher.Boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].caption, L"About PC_Kovrin3.0");
+        EXPECT_EQ(boxes[0].owner, frame->m_hWnd);
+        EXPECT_EQ(boxes[0].ControlText(1017), L"Kovrin Software");
+    }
+    // One watcher at a time: two would race to close the box.
     test::MessageBoxWatcher byLabel(IDCANCEL);
     ClickAt(List(), Centre(ItemRect(CFormViewMenu::About, LVIR_LABEL)));
     EXPECT_EQ(byLabel.Boxes().size(), 1u) << "the label is part of the item";

@@ -72,9 +72,11 @@ void CMainFrame::OnSize(UINT type, int cx, int cy)
     // A minimised window keeps its place in the taskbar; it is put right when it is restored.
     if (type == SIZE_MINIMIZED)
         return;
+    // Size and place in one step: never seen at the screen's corner on the way to the centre.
     const RECT client = GetClientRect();
-    MoveWindow(client.left, client.top, kWidth - client.left, kHeight - client.top, TRUE);
-    CenterWindow();
+    const int width = kWidth - client.left, height = kHeight - client.top;
+    const POINT origin = CenteredOrigin(width, height);
+    ::SetWindowPos(m_hWnd, nullptr, origin.x, origin.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CMainFrame::OnDragMainFrame()

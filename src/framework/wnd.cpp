@@ -368,9 +368,13 @@ BOOL CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) const
 
 void CWnd::CenterWindow(HWND alternate) const
 {
-    RECT self = GetWindowRect();
-    const int width = self.right - self.left;
-    const int height = self.bottom - self.top;
+    const RECT self = GetWindowRect();
+    const POINT origin = CenteredOrigin(self.right - self.left, self.bottom - self.top, alternate);
+    ::SetWindowPos(m_hWnd, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+POINT CWnd::CenteredOrigin(int width, int height, HWND alternate) const
+{
     int x = 0;
     int y = 0;
     if (GetStyle() & WS_CHILD) {
@@ -405,7 +409,7 @@ void CWnd::CenterWindow(HWND alternate) const
         if (y < work.top)
             y = work.top;
     }
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return POINT{x, y};
 }
 
 RECT CWnd::GetClientRect() const

@@ -61,6 +61,8 @@ public:
     // Child: centred in its parent. Top level: on alternate or its visible owner when given,
     // else on the work area of its monitor; always kept inside that work area.
     void CenterWindow(HWND alternate = nullptr) const;
+    // Where CenterWindow would put the top-left corner of a window of this size.
+    POINT CenteredOrigin(int width, int height, HWND alternate = nullptr) const;
     RECT GetClientRect() const;
     RECT GetWindowRect() const;
     void SetWindowText(const std::wstring& text) const;

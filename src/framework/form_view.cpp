@@ -82,6 +82,9 @@ LRESULT CFormView::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         OnPaint();
         return 0;
+    case WM_PRINTCLIENT:  // the same picture into someone else's DC (PrintWindow, previews)
+        OnDraw(reinterpret_cast<HDC>(wParam));
+        return 0;
     default:
         return CWnd::WindowProc(msg, wParam, lParam);
     }

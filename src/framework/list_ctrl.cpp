@@ -65,12 +65,6 @@ int CListCtrl::GetItemImage(int index) const
     return SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ? item.iImage : -1;
 }
 
-BOOL CListCtrl::SetItemPosition(int index, POINT position) const
-{
-    return static_cast<BOOL>(
-        SendMessage(LVM_SETITEMPOSITION32, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&position)));
-}
-
 RECT CListCtrl::GetItemRect(int index, int code) const
 {
     RECT rect{};

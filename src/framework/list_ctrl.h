@@ -22,7 +22,6 @@ public:
     int GetItemCount() const;
     std::wstring GetItemText(int index, int subItem) const;
     int GetItemImage(int index) const;
-    BOOL SetItemPosition(int index, POINT position) const;
     RECT GetItemRect(int index, int code) const;
     // The item under the point (list client coordinates), or -1; info->flags tells where on it.
     int SubItemHitTest(LVHITTESTINFO* info) const;

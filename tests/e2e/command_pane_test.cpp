@@ -18,35 +18,14 @@
 #include "support/launcher_process.h"
 #include "support/program_folder.h"
 #include "support/remote_list_view.h"
+#include "support/session_state.h"
 
 namespace e2e {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kPlain = L"C:\\WINDOWS\\winsetup.dess";
-const fs::path kRecord = L"C:\\WINDOWS\\winsetup.dess.origin";
 enum Item { RunItem, HelpItem, ConfigItem, AboutItem, ExitItem };
-
-std::string Scrambled(std::string bytes)
-{
-    static const char key[] = "KEMA";
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(bytes[i] ^ key[i % 4]);
-    return bytes;
-}
-
-template <typename Condition>
-bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = 10s)
-{
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(50ms);
-    }
-    return true;
-}
 
 HWND CommandList(HWND frame)
 {
@@ -85,9 +64,7 @@ protected:
     void SetUp() override
     {
         EndStrayLaunchers();
-        std::error_code ignored;
-        fs::remove(kPlain, ignored);
-        fs::remove(kRecord, ignored);
+        RemoveSessionFiles();
         for (const wchar_t* program : {L"DeviceEmulator.exe", L"Device Emulator Manager.exe"})
             fs::copy_file(fs::path(StandInsDir()) / program, folder.File(program));
     }

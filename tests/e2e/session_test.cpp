@@ -10,22 +10,12 @@
 #include "support/host_paths.h"
 #include "support/launcher_process.h"
 #include "support/program_folder.h"
+#include "support/session_state.h"
 
 namespace e2e {
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kPlain = L"C:\\WINDOWS\\winsetup.dess";
-const fs::path kRecord = L"C:\\WINDOWS\\winsetup.dess.origin";
-
-std::string Scrambled(std::string bytes)
-{
-    static const char key[] = "KEMA";
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(bytes[i] ^ key[i % 4]);
-    return bytes;
-}
 
 // What a launcher that was killed during its session leaves: the plain state and, beside it,
 // the record of the emulation file it came from.
@@ -40,9 +30,7 @@ protected:
     void SetUp() override
     {
         EndStrayLaunchers();
-        std::error_code ignored;
-        fs::remove(kPlain, ignored);
-        fs::remove(kRecord, ignored);
+        RemoveSessionFiles();
         folder.Write(L"PPC_ENS.dll", Scrambled("state as last saved"));
     }
     void TearDown() override
@@ -62,9 +50,7 @@ protected:
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         ASSERT_TRUE(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &emulator));
-        for (int i = 0; i < 100 && !FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator"); ++i)
-            Sleep(50);
-        ASSERT_TRUE(FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator"));
+        ASSERT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") != nullptr; }, 5s));
     }
 
     ProgramFolder folder{CurrentTestName()};

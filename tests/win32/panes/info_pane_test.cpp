@@ -64,15 +64,10 @@ bool IsWhite(COLORREF color)
     return GetRValue(color) > 0xF0 && GetGValue(color) > 0xF0 && GetBValue(color) > 0xF0;
 }
 
-class DrawnInfo : public CFormViewInfo {
-public:
-    using CFormViewInfo::OnDraw;
-};
-
-// Paints the pane's OnDraw as it is into a bitmap of its size.
+// The pane's picture, drawn into a bitmap of its size.
 void Paint(CFormViewInfo& pane, const PaintedPixels& pixels)
 {
-    static_cast<DrawnInfo&>(pane).OnDraw(pixels.Dc());
+    pane.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(pixels.Dc()), PRF_CLIENT);
 }
 
 COLORREF StripPixel(int x, int y)

@@ -1,0 +1,20 @@
+#include "session_state.h"
+
+namespace e2e {
+
+std::string Scrambled(std::string bytes)
+{
+    static const char key[] = "KEMA";
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(bytes[i] ^ key[i % 4]);
+    return bytes;
+}
+
+void RemoveSessionFiles()
+{
+    std::error_code ignored;
+    std::filesystem::remove(kPlain, ignored);
+    std::filesystem::remove(kRecord, ignored);
+}
+
+}  // namespace e2e

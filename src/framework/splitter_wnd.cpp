@@ -227,7 +227,7 @@ void CSplitterWnd::OnPaint()
 
 void CSplitterWnd::OnDrawSplitter(HDC dc)
 {
-    const int saved = ::SaveDC(dc);
+    framework::DcStateScope state(dc);  // the clipping below is for this drawing only
     for (int row = 0; row < GetRowCount(); ++row) {
         for (int col = 0; col < GetColumnCount(); ++col) {
             RECT pane = PaneRect(row, col);
@@ -246,7 +246,6 @@ void CSplitterWnd::OnDrawSplitter(HDC dc)
             }
         }
     }
-    ::RestoreDC(dc, saved);
 }
 
 void CSplitterWnd::OnMouseMove(UINT, POINT point)
@@ -360,15 +359,14 @@ void CSplitterWnd::StopTracking(bool apply)
 void CSplitterWnd::InvertTracker(const RECT& rect) const
 {
     // Drawn across the panes too, so no clipping of children here.
-    HDC dc = ::GetDCEx(m_hWnd, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+    framework::WindowDC dc(m_hWnd, DCX_CACHE | DCX_CLIPSIBLINGS);
     if (!dc)
         return;
     static const WORD kHalftone[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
     framework::UniqueBitmap bitmap(::CreateBitmap(8, 8, 1, 1, kHalftone));
     framework::UniqueBrush brush(bitmap ? ::CreatePatternBrush(bitmap.get()) : nullptr);
     if (brush) {
-        framework::SelectScope select(dc, brush.get());
-        ::PatBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, PATINVERT);
+        framework::SelectScope select(dc.get(), brush.get());
+        ::PatBlt(dc.get(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, PATINVERT);
     }
-    ::ReleaseDC(m_hWnd, dc);
 }

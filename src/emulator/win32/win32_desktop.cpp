@@ -6,7 +6,7 @@
 #include "framework/error_report.h"
 #include "framework/file_exception.h"
 #include "framework/unique_handle.h"
-#include "framework/win_app_ex.h"
+#include "framework/message_box.h"
 #include "framework/wnd.h"
 #include "text/ini_file.h"
 #include "text/language_files.h"
@@ -22,31 +22,28 @@ using text::AsWide;
 
 class Win32LaunchedProgram : public LaunchedProgram {
 public:
-    explicit Win32LaunchedProgram(HANDLE process) : m_process(process) {}
-    ~Win32LaunchedProgram() override { CloseHandle(m_process); }
-    Win32LaunchedProgram(const Win32LaunchedProgram&) = delete;
-    Win32LaunchedProgram& operator=(const Win32LaunchedProgram&) = delete;
+    explicit Win32LaunchedProgram(framework::UniqueHandle process) : m_process(std::move(process)) {}
 
-    bool IsRunning() override { return WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT; }
+    bool IsRunning() override { return WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT; }
 
 private:
-    HANDLE m_process;
+    framework::UniqueHandle m_process;
 };
 
 }  // namespace
 
 bool EnableDebugPrivilege()
 {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+    HANDLE opened = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened))
         return false;
+    const framework::UniqueHandle token(opened);
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     const bool found = LookupPrivilegeValueW(nullptr, L"SeDebugPrivilege", &privileges.Privileges[0].Luid) != FALSE;
     if (found)
-        AdjustTokenPrivileges(token, FALSE, &privileges, sizeof privileges, nullptr, nullptr);
-    CloseHandle(token);
+        AdjustTokenPrivileges(token.get(), FALSE, &privileges, sizeof privileges, nullptr, nullptr);
     return found;
 }
 
@@ -70,7 +67,7 @@ ShellResult Win32Desktop::ShellOpen(std::u16string_view file, std::u16string_vie
     ShellResult result;
     result.started = ShellExecuteExW(&info) != FALSE;
     if (result.started && info.hProcess)
-        result.process = std::make_unique<Win32LaunchedProgram>(info.hProcess);
+        result.process = std::make_unique<Win32LaunchedProgram>(framework::UniqueHandle(info.hProcess));
     return result;
 }
 
@@ -79,10 +76,8 @@ void Win32Desktop::TerminateWindowProcess(WindowId window)
     DWORD processId = 0;
     GetWindowThreadProcessId(reinterpret_cast<HWND>(window), &processId);
     EnableDebugPrivilege();
-    if (HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId)) {
-        TerminateProcess(process, 0);
-        CloseHandle(process);
-    }
+    if (const framework::UniqueHandle process{OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId)})
+        TerminateProcess(process.get(), 0);
 }
 
 void Win32Desktop::StartWatchTimer() { ::SetTimer(m_timerWindow.GetSafeHwnd(), EMULATOR_WATCH_TIMER, kWatchPeriodMs, nullptr); }

@@ -16,9 +16,15 @@ namespace {
 using text::AsU16;
 using text::AsWide;
 
+using framework::OwnFile;
+using framework::OwnFind;
 using framework::UniqueHandle;
 
-UniqueHandle Own(HANDLE handle) { return UniqueHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle); }
+// Whether a search finds path, and what it found.
+bool FindEntry(const std::wstring& path, WIN32_FIND_DATAW& found)
+{
+    return OwnFind(FindFirstFileW(path.c_str(), &found)) != nullptr;
+}
 
 class Win32InputFile : public InputFile {
 public:
@@ -65,7 +71,7 @@ private:
 
 std::unique_ptr<InputFile> Win32SessionFiles::OpenExclusive(std::u16string_view path, FileError& error)
 {
-    UniqueHandle file = Own(CreateFileW(text::win32::ExtendedLengthPath(AsWide(path)).c_str(), GENERIC_READ, 0, nullptr,
+    UniqueHandle file = OwnFile(CreateFileW(text::win32::ExtendedLengthPath(AsWide(path)).c_str(), GENERIC_READ, 0, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) {
         error = LastFileError();
@@ -91,11 +97,7 @@ bool Win32SessionFiles::FileExists(std::u16string_view path)
 bool Win32SessionFiles::DirectoryExists(std::u16string_view path)
 {
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(AsWide(path).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return false;
-    FindClose(search);
-    return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return FindEntry(AsWide(path), found) && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 void Win32SessionFiles::MakeDirectory(std::u16string_view path) { CreateDirectoryW(AsWide(path).c_str(), nullptr); }
@@ -133,12 +135,9 @@ bool Win32SessionFiles::WriteHiddenFile(std::u16string_view path, std::string_vi
 {
     const std::wstring file = AsWide(path);
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(file.c_str(), &found);
-    const bool exists = search != INVALID_HANDLE_VALUE;
-    if (exists)
-        FindClose(search);
+    const bool exists = FindEntry(file, found);
     // An existing hidden file must be opened, not recreated: creating over it is refused.
-    UniqueHandle handle = Own(CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+    UniqueHandle handle = OwnFile(CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                           exists ? OPEN_EXISTING : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     const bool ok = handle && WriteFile(handle.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&

@@ -3,17 +3,12 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace text::win32 {
 namespace {
 
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
-
-FileHandle OwnFile(HANDLE handle) { return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle); }
+using framework::OwnFile;
+using framework::UniqueHandle;
 
 // Larger files are no text files of ours; refusing them keeps a stray file from exhausting memory.
 constexpr LONGLONG kMaxFileBytes = 64LL * 1024 * 1024;
@@ -36,7 +31,7 @@ std::wstring ExtendedLengthPath(std::wstring_view path) {
 }
 
 std::optional<std::string> ReadFileBytes(std::wstring_view path) {
-    FileHandle file = OwnFile(CreateFileW(ExtendedLengthPath(path).c_str(), GENERIC_READ,
+    UniqueHandle file = OwnFile(CreateFileW(ExtendedLengthPath(path).c_str(), GENERIC_READ,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
@@ -59,9 +54,9 @@ ReplacementWriter::ReplacementWriter(std::wstring_view target) : m_target(Extend
     // Never opens a file that exists: a name taken by another writer is skipped.
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
         m_temporary = ExtendedLengthPath(TempNameFor(target, attempt));
-        m_file = CreateFileW(m_temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-        if (m_file != INVALID_HANDLE_VALUE) {
+        m_file = OwnFile(CreateFileW(m_temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        if (m_file) {
             m_created = true;
             return;
         }
@@ -73,8 +68,7 @@ ReplacementWriter::ReplacementWriter(std::wstring_view target) : m_target(Extend
 
 ReplacementWriter::~ReplacementWriter()
 {
-    if (m_file != INVALID_HANDLE_VALUE)
-        CloseHandle(m_file);
+    m_file.reset();  // closed before the file can be removed
     if (m_created && !m_committed)
         DeleteFileW(m_temporary.c_str());
 }
@@ -93,7 +87,7 @@ bool ReplacementWriter::Write(const void* data, std::size_t size)
     while (size > 0) {
         const DWORD chunk = size < kMaxChunk ? static_cast<DWORD>(size) : kMaxChunk;
         DWORD written = 0;
-        if (!WriteFile(m_file, bytes, chunk, &written, nullptr))
+        if (!WriteFile(m_file.get(), bytes, chunk, &written, nullptr))
             return Fail();
         if (written == 0) {
             SetLastError(ERROR_DISK_FULL);
@@ -107,13 +101,15 @@ bool ReplacementWriter::Write(const void* data, std::size_t size)
 
 bool ReplacementWriter::Commit()
 {
-    const bool flushed = FlushFileBuffers(m_file) != 0;
+    if (!m_file)
+        return false;
+    const bool flushed = FlushFileBuffers(m_file.get()) != 0;
     if (!flushed)
         Fail();
-    const bool closed = CloseHandle(m_file) != 0;
+    // Closed here, not by the owner: a failing close may mean the data never reached the disk.
+    const bool closed = CloseHandle(m_file.release()) != 0;
     if (!closed && flushed)
         Fail();
-    m_file = INVALID_HANDLE_VALUE;
     if (!flushed || !closed)
         return false;
     if (!MoveFileExW(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "framework/unique_handle.h"
+
 namespace text::win32 {
 
 // Paths of MAX_PATH characters or more get the "\\?\" prefix that lets the file API take them.
@@ -25,7 +27,7 @@ public:
     ReplacementWriter(const ReplacementWriter&) = delete;
     ReplacementWriter& operator=(const ReplacementWriter&) = delete;
 
-    bool Ready() const { return m_file != INVALID_HANDLE_VALUE; }
+    bool Ready() const { return m_file != nullptr; }
     bool Write(const void* data, std::size_t size);
     bool Commit();
     // The system's error code of the step that failed.
@@ -36,7 +38,7 @@ private:
 
     std::wstring m_target;
     std::wstring m_temporary;
-    HANDLE m_file = INVALID_HANDLE_VALUE;
+    framework::UniqueHandle m_file;
     bool m_created = false;
     bool m_committed = false;
     DWORD m_error = 0;

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <memory>
-
+#include "framework/unique_handle.h"
 #include "text/win32/wide.h"
 #include "text/win32/win32_files.h"
 
@@ -12,11 +11,6 @@ namespace {
 
 // The longest path the system can hand out, in characters.
 constexpr DWORD kMaxModulePath = 32768;
-
-struct FindCloser {
-    void operator()(HANDLE handle) const { FindClose(handle); }
-};
-using FindHandle = std::unique_ptr<void, FindCloser>;
 
 class SystemTextPlatform final : public TextPlatform {
 public:
@@ -36,9 +30,9 @@ public:
 
     std::vector<DirectoryEntry> FindFiles(std::u16string_view pattern) override {
         WIN32_FIND_DATAW data{};
-        HANDLE first = FindFirstFileW(win32::ExtendedLengthPath(AsWide(pattern)).c_str(), &data);
-        if (first == INVALID_HANDLE_VALUE) return {};
-        FindHandle search(first);
+        framework::UniqueFindHandle search =
+            framework::OwnFind(FindFirstFileW(win32::ExtendedLengthPath(AsWide(pattern)).c_str(), &data));
+        if (!search) return {};
         std::vector<DirectoryEntry> entries;
         do {
             entries.push_back({AsU16(data.cFileName), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});

@@ -38,16 +38,8 @@ BOOL CMainFrame::OnCreateClient(CREATESTRUCTW*, CCreateContext* context)
 LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_CREATE:
-        return OnCreate(reinterpret_cast<CREATESTRUCTW*>(lParam));
-    case WM_SIZE:
-        OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
-        return 0;
     case WM_DRAG_MAINFRAME:
         return OnDragMainFrame();
-    case WM_CLOSE:
-        OnClose();
-        return 0;
     default:
         return CFrameWndEx::WindowProc(msg, wParam, lParam);
     }

@@ -21,10 +21,10 @@ protected:
     BOOL OnCreateClient(CREATESTRUCTW* cs, CCreateContext* context) override;
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    int OnCreate(CREATESTRUCTW* cs);
-    void OnSize(UINT type, int cx, int cy);
+    int OnCreate(CREATESTRUCTW* cs) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnClose() override;
     LRESULT OnDragMainFrame();
-    void OnClose();
 
     // Ends a running emulator session before the window goes.
     void EndEmulatorSession();

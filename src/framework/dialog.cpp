@@ -1,6 +1,6 @@
 #include "framework/dialog.h"
 
-#include "framework/win_app_ex.h"
+#include "framework/app_instance.h"
 
 INT_PTR CDialog::DoModal()
 {

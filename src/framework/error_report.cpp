@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/win_app_ex.h"
+#include "framework/message_box.h"
 
 namespace framework {
 namespace {
@@ -15,6 +15,8 @@ class ReportScope {
 public:
     ReportScope() : m_nested(t_reporting) { t_reporting = true; }
     ~ReportScope() { t_reporting = m_nested; }
+    ReportScope(const ReportScope&) = delete;
+    ReportScope& operator=(const ReportScope&) = delete;
     bool Nested() const { return m_nested; }
 
 private:

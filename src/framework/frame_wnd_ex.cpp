@@ -6,7 +6,6 @@
 
 #include "framework/create_context.h"
 #include "framework/framework_ids.h"
-#include "framework/splitter_wnd.h"
 #include "framework/win_app_ex.h"
 
 namespace {
@@ -83,10 +82,8 @@ void CFrameWndEx::InitialUpdateFrame(CDocument*)
 {
     RunInitialUpdate();
     if (!m_pViewActive) {
-        CWnd* first = FromHandlePermanent(GetDlgItem(AFX_IDW_PANE_FIRST));
-        if (auto* splitter = dynamic_cast<CSplitterWnd*>(first))
-            first = splitter->GetPane(0, 0);
-        m_pViewActive = first;
+        CWnd* client = FromHandlePermanent(GetDlgItem(AFX_IDW_PANE_FIRST));
+        m_pViewActive = client ? client->InitialView() : nullptr;
     }
 }
 

@@ -32,10 +32,10 @@ protected:
     bool OnCommand(UINT id, UINT code, HWND control) override;
     void PostNcDestroy() override;
 
-    int OnCreate(CREATESTRUCTW* cs);
-    void OnSize(UINT type, int cx, int cy);
-    void OnClose();
-    void OnSetFocus(HWND previous);
+    virtual int OnCreate(CREATESTRUCTW* cs);
+    virtual void OnSize(UINT type, int cx, int cy);
+    virtual void OnClose();
+    virtual void OnSetFocus(HWND previous);
 
 private:
     CCreateContext* m_pContext = nullptr;  // only while the window is being created

@@ -9,6 +9,9 @@ BOOL CListCtrl::SetTextColor(COLORREF color) const
 
 HIMAGELIST CListCtrl::SetImageList(const CImageList& images, int which) const
 {
+    // Without the style the list destroys its image lists with itself, and the owner then
+    // destroys the same handle a second time.
+    ModifyStyle(0, LVS_SHAREIMAGELISTS);
     return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(which),
                                                     reinterpret_cast<LPARAM>(images.GetSafeHandle())));
 }

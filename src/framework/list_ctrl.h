@@ -13,7 +13,8 @@ class CImageList;
 class CListCtrl : public CWnd {
 public:
     BOOL SetTextColor(COLORREF color) const;
-    // The list does not own the image list (no LVS_SHAREIMAGELISTS is needed: the owner outlives it).
+    // The image list stays its owner's: the list is marked as sharing it (LVS_SHAREIMAGELISTS),
+    // so destroying the list leaves it alone. The owner must outlive the list's use of it.
     HIMAGELIST SetImageList(const CImageList& images, int which) const;
     // Spacing of icon view cells; the previous spacing, as LVM_SETICONSPACING answers.
     DWORD SetIconSpacing(int cx, int cy) const;

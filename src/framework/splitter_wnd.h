@@ -35,6 +35,8 @@ public:
     virtual void RecalcLayout();
     // The panes' initial updates, row by row from the top.
     void RunInitialUpdate() override;
+    // The top-left pane.
+    CWnd* InitialView() override { return GetPane(0, 0); }
 
 protected:
     int m_cxSplitterGap = 7;

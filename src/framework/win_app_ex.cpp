@@ -8,8 +8,6 @@
 
 namespace {
 
-CWinAppEx* g_app = nullptr;
-
 // Walks from the message's window up to its top-level window, offering the message to each object.
 bool PreTranslate(MSG& msg)
 {
@@ -31,24 +29,12 @@ bool PreTranslate(MSG& msg)
 CWinAppEx::CWinAppEx(BOOL)
     : m_hInstance(::GetModuleHandleW(nullptr))
 {
-    if (!g_app)
-        g_app = this;
+    framework::RegisterApp(this);
 }
 
 CWinAppEx::~CWinAppEx()
 {
-    if (g_app == this)
-        g_app = nullptr;
-}
-
-CWinAppEx* AfxGetApp()
-{
-    return g_app;
-}
-
-CWnd* AfxGetMainWnd()
-{
-    return g_app ? g_app->m_pMainWnd : nullptr;
+    framework::UnregisterApp(this);
 }
 
 BOOL CWinAppEx::InitInstance()
@@ -136,68 +122,7 @@ CDocument* CWinAppEx::OpenDocumentFile(const wchar_t* path)
 
 const std::wstring& CWinAppEx::GetAppName() const
 {
-    if (m_strAppName.empty()) {
-        m_strAppName = framework::LoadResourceString(IDS_APP_TITLE);
-        if (m_strAppName.empty()) {
-            wchar_t path[MAX_PATH] = {};
-            ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-            std::wstring name = path;
-            name = name.substr(name.find_last_of(L"\\/") + 1);
-            m_strAppName = name.substr(0, name.find_last_of(L'.'));
-        }
-    }
+    if (m_strAppName.empty())
+        m_strAppName = framework::ApplicationTitle();
     return m_strAppName;
-}
-
-int AfxMessageBox(const std::wstring& text, UINT type)
-{
-    HWND owner = nullptr;
-    std::wstring caption;
-    if (CWinAppEx* app = AfxGetApp()) {
-        caption = app->GetAppName();
-        if (app->m_pMainWnd && ::IsWindow(app->m_pMainWnd->m_hWnd))
-            owner = app->m_pMainWnd->m_hWnd;
-    }
-    return ::MessageBoxW(owner, text.c_str(), caption.c_str(), type);
-}
-
-int AfxMessageBox(UINT idPrompt, UINT type)
-{
-    return AfxMessageBox(framework::LoadResourceString(idPrompt), type);
-}
-
-namespace framework {
-
-std::wstring LoadResourceString(UINT id)
-{
-    const wchar_t* text = nullptr;
-    int length = ::LoadStringW(::GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
-    return length > 0 && text ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
-}
-
-}  // namespace framework
-
-// Kept in this file so that linking the application object also links the entry point.
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
-{
-    CWinAppEx* app = AfxGetApp();
-    if (!app)
-        return 1;
-    app->m_hInstance = instance;
-    app->m_nCmdShow = showCommand;
-
-    BOOL started = FALSE;
-    framework::RunGuarded([&] { started = app->InitInstance(); });
-    if (!started) {
-        if (app->m_pMainWnd && app->m_pMainWnd->m_hWnd)
-            app->m_pMainWnd->DestroyWindow();
-        // A start that was refused is not a success for whoever started the program.
-        app->m_nExitCode = 1;
-        int code = 1;
-        framework::RunGuarded([&] { code = app->ExitInstance(); });
-        return code;
-    }
-    int code = 1;
-    framework::RunGuarded([&] { code = app->Run(); });
-    return code;
 }

@@ -1,12 +1,15 @@
 #pragma once
-// The one application object: start-up, the message loop, shutdown, and the program-wide
-// message box. The program entry point lives in win_app_ex.cpp.
+// The one application object: start-up, the message loop and shutdown. The program entry that
+// drives it is in win_main.cpp.
 
 #include <windows.h>
 
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "framework/app_instance.h"
+#include "framework/message_box.h"
 
 class CCommandLineInfo;
 class CDocument;
@@ -36,7 +39,7 @@ public:
     CDocument* OpenDocumentFile(const wchar_t* path);
     void OnFileNew();
 
-    // String resource IDS_APP_TITLE, or the program's file name when there is none.
+    // The application title (framework::ApplicationTitle), read once.
     const std::wstring& GetAppName() const;
 
     CWnd* m_pMainWnd = nullptr;
@@ -51,15 +54,3 @@ private:
     std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;
     mutable std::wstring m_strAppName;
 };
-
-CWinAppEx* AfxGetApp();
-CWnd* AfxGetMainWnd();
-
-// A message box captioned with the application title, owned by the main window when there is one.
-int AfxMessageBox(const std::wstring& text, UINT type = MB_OK);
-int AfxMessageBox(UINT idPrompt, UINT type = MB_OK);
-
-namespace framework {
-// A string resource of the program, empty when missing.
-std::wstring LoadResourceString(UINT id);
-}  // namespace framework

@@ -214,6 +214,7 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
     if (m_hWnd || !::IsWindow(hwnd) || FromHandlePermanent(hwnd))
         return FALSE;
     Attach(hwnd);
+    PreSubclassWindow();
     auto previous = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
     // A window of our own class without an object: its default is DefWindowProcW, not ourselves.
@@ -243,19 +244,25 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     switch (msg) {
     case WM_COMMAND:
-        if (ReflectToChild(msg, wParam, lParam, &result))
+        if (ReflectToChild(msg, wParam, lParam, result))
             return result;
         if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
             return 0;
         break;
     case WM_NOTIFY:
-        if (ReflectToChild(msg, wParam, lParam, &result))
+        if (ReflectToChild(msg, wParam, lParam, result))
             return result;
         if (OnNotify(reinterpret_cast<NMHDR*>(lParam), &result))
             return result;
         break;
+    case WM_INITMENUPOPUP:
+        m_hMenuOpening = reinterpret_cast<HMENU>(wParam);
+        break;
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
+        if (RouteMenuItem(msg, lParam) || ReflectToChild(msg, wParam, lParam, result))
+            return TRUE;
+        break;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -263,7 +270,7 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
-        if (ReflectToChild(msg, wParam, lParam, &result))
+        if (ReflectToChild(msg, wParam, lParam, result))
             return result;
         break;
     default:
@@ -277,41 +284,6 @@ LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     if (m_pfnSuper)
         return ::CallWindowProcW(m_pfnSuper, m_hWnd, msg, wParam, lParam);
     return ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
-}
-
-bool CWnd::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
-{
-    HWND child = nullptr;
-    switch (msg) {
-    case WM_COMMAND:
-        child = reinterpret_cast<HWND>(lParam);  // null for menus and accelerators
-        break;
-    case WM_NOTIFY:
-        child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
-        break;
-    case WM_DRAWITEM: {
-        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-        child = item->CtlType == ODT_MENU ? nullptr : item->hwndItem;
-        break;
-    }
-    case WM_MEASUREITEM: {
-        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-        child = item->CtlType == ODT_MENU ? nullptr : ::GetDlgItem(m_hWnd, static_cast<int>(item->CtlID));
-        break;
-    }
-    default:  // WM_CTLCOLOR*
-        child = reinterpret_cast<HWND>(lParam);
-        break;
-    }
-    if (!child || child == m_hWnd)
-        return false;
-    CWnd* control = FromHandlePermanent(child);
-    return control && control->OnChildNotify(msg, wParam, lParam, result);
-}
-
-bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
-{
-    return false;
 }
 
 bool CWnd::OnCommand(UINT, UINT, HWND)
@@ -361,89 +333,3 @@ BOOL CWnd::PostMessage(UINT msg, WPARAM wParam, LPARAM lParam) const
     return ::PostMessageW(m_hWnd, msg, wParam, lParam);
 }
 
-BOOL CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) const
-{
-    return ::MoveWindow(m_hWnd, x, y, width, height, repaint);
-}
-
-void CWnd::CenterWindow(HWND alternate) const
-{
-    const RECT self = GetWindowRect();
-    const POINT origin = CenteredOrigin(self.right - self.left, self.bottom - self.top, alternate);
-    ::SetWindowPos(m_hWnd, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-POINT CWnd::CenteredOrigin(int width, int height, HWND alternate) const
-{
-    int x = 0;
-    int y = 0;
-    if (GetStyle() & WS_CHILD) {
-        HWND parent = ::GetParent(m_hWnd);
-        RECT area{};
-        if (alternate) {
-            ::GetWindowRect(alternate, &area);
-            ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-        } else {
-            ::GetClientRect(parent, &area);
-        }
-        x = (area.left + area.right - width) / 2;
-        y = (area.top + area.bottom - height) / 2;
-    } else {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof(monitor);
-        ::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
-        const RECT work = monitor.rcWork;
-        RECT area = work;
-        HWND reference = alternate ? alternate : ::GetWindow(m_hWnd, GW_OWNER);
-        if (reference && ::IsWindowVisible(reference) && !::IsIconic(reference))
-            ::GetWindowRect(reference, &area);
-        x = (area.left + area.right - width) / 2;
-        y = (area.top + area.bottom - height) / 2;
-        // Never off the work area, even when centred on a window near its edge.
-        if (x + width > work.right)
-            x = work.right - width;
-        if (x < work.left)
-            x = work.left;
-        if (y + height > work.bottom)
-            y = work.bottom - height;
-        if (y < work.top)
-            y = work.top;
-    }
-    return POINT{x, y};
-}
-
-RECT CWnd::GetClientRect() const
-{
-    RECT rect{};
-    ::GetClientRect(m_hWnd, &rect);
-    return rect;
-}
-
-RECT CWnd::GetWindowRect() const
-{
-    RECT rect{};
-    ::GetWindowRect(m_hWnd, &rect);
-    return rect;
-}
-
-void CWnd::SetWindowText(const std::wstring& text) const
-{
-    ::SetWindowTextW(m_hWnd, text.c_str());
-}
-
-std::wstring CWnd::GetWindowText() const
-{
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-DWORD CWnd::GetStyle() const
-{
-    return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE));
-}
-
-DWORD CWnd::GetExStyle() const
-{
-    return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_EXSTYLE));
-}

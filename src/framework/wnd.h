@@ -2,7 +2,13 @@
 // Base of every window object. The object is kept with its window in a window property, set
 // when the window is first seen (created by us, a dialog we created, or a subclassed window)
 // and removed at WM_NCDESTROY. Each class has one WindowProc whose switch only unpacks the
-// parameters and calls named handlers; what it leaves goes to DefWindowProc.
+// parameters and calls named handlers; what it leaves goes to DefWindowProc. A subclass
+// extends a base's handling by overriding the base's named (virtual) handler, not by
+// switching on the same message again.
+//
+// A parent offers what it receives about a child control (commands, notifications, owner
+// drawing, colours) to the control's own object first, typed (OnReflected...). Owner-drawn
+// menu items are measured and drawn by the menu object they belong to (see CMenu).
 
 #include <windows.h>
 
@@ -37,7 +43,8 @@ public:
                         CWnd* parent, UINT id, CCreateContext* context = nullptr);
     BOOL DestroyWindow();
 
-    // Routes an existing window's messages through this object; its own procedure becomes the default.
+    // Routes an existing window's messages through this object; its own procedure becomes the
+    // default. PreSubclassWindow runs first, with m_hWnd already set.
     BOOL SubclassWindow(HWND hwnd);
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     HWND UnsubclassWindow();
@@ -49,6 +56,9 @@ public:
 
     // Runs the initial update of the views inside this window, in their order (see CSplitterWnd).
     virtual void RunInitialUpdate();
+    // The view that takes the focus first when this window fills a frame: the window itself,
+    // unless it is a container of views.
+    virtual CWnd* InitialView() { return this; }
     // Keyboard messages before dispatch; true when consumed.
     virtual bool PreTranslateMessage(MSG* msg);
 
@@ -69,6 +79,9 @@ public:
     std::wstring GetWindowText() const;
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
+    // Removes then adds style bits; with swpFlags the frame is recomputed (SetWindowPos). True
+    // when the style changed.
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0) const;
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     BOOL Invalidate(BOOL erase = TRUE) const { return ::InvalidateRect(m_hWnd, nullptr, erase); }
 
@@ -84,9 +97,16 @@ protected:
     // After WM_NCDESTROY, when the object has let go of its window.
     virtual void PostNcDestroy() {}
 
-    // A notification the parent received from this control, offered here first.
-    // True when handled; *result is then the parent's answer.
-    virtual bool OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    virtual void PreSubclassWindow() {}
+
+    // What the parent received about this control, offered here first. Each answers true
+    // when it handled the message, which the parent then does not see.
+    virtual bool OnReflectedCommand(UINT code);                      // WM_COMMAND from this control
+    virtual bool OnReflectedNotify(NMHDR& header, LRESULT& result);  // WM_NOTIFY from it
+    virtual bool OnReflectedDrawItem(DRAWITEMSTRUCT& item);
+    virtual bool OnReflectedMeasureItem(MEASUREITEMSTRUCT& item);
+    // WM_CTLCOLOR*: the brush to paint the control's background with, or null when not handled.
+    virtual HBRUSH OnReflectedCtlColor(HDC dc, UINT ctlColorMessage);
     // WM_COMMAND not taken by the control's own object. True when handled.
     virtual bool OnCommand(UINT id, UINT code, HWND control);
     // WM_NOTIFY not taken by the control's own object. True when handled.
@@ -112,9 +132,12 @@ private:
     static CWnd* ClaimPending(HWND hwnd);
     void Attach(HWND hwnd);
     void Detach();
-    bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool RouteMenuItem(UINT msg, LPARAM lParam);
+    CWnd* ChildObject(HWND child) const;
 
     WNDPROC m_pfnSuper = nullptr;  // the subclassed procedure, null for our own classes
     bool m_bSubclassed = false;    // our procedure replaced the window's own
     bool m_bOwnsWindow = false;    // created by this object, so destroyed with it
+    HMENU m_hMenuOpening = nullptr;  // the pop-up of the last WM_INITMENUPOPUP: its items are measured next
 };

@@ -1,7 +1,7 @@
 #include "panes/form_view_title.h"
 
 #include "app/messages.h"
-#include "framework/win_app_ex.h"
+#include "framework/app_instance.h"
 #include "resource.h"
 
 CFormViewTitle::CFormViewTitle() : CFormView(IDD_FORM_TITLE)

@@ -16,12 +16,11 @@ public:
     int clicks = 0;
 
 protected:
-    bool OnChildNotify(UINT msg, WPARAM wParam, LPARAM, LRESULT* result) override
+    bool OnReflectedCommand(UINT code) override
     {
-        if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
+        if (code != BN_CLICKED)
             return false;
         ++clicks;
-        *result = 0;
         return true;
     }
 };

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "framework/file_exception.h"
+#include "framework/image_list.h"
+#include "framework/list_ctrl.h"
+#include "framework/menu.h"
 #include "test_support.h"
 
 namespace {
@@ -88,14 +91,37 @@ public:
     HBRUSH brush = ::GetSysColorBrush(COLOR_HIGHLIGHT);
 
 protected:
-    bool OnChildNotify(UINT msg, WPARAM wParam, LPARAM, LRESULT* result) override
+    bool OnReflectedCommand(UINT code) override { return Note(code); }
+    bool OnReflectedNotify(NMHDR& header, LRESULT& result) override
     {
-        if (!accept)
-            return false;
-        reflected.push_back(msg == WM_COMMAND ? HIWORD(wParam) : msg);
-        *result = msg == WM_CTLCOLORBTN ? reinterpret_cast<LRESULT>(brush) : 5;
-        return true;
+        result = 5;
+        return Note(header.code);
     }
+    bool OnReflectedDrawItem(DRAWITEMSTRUCT& item) override { return Note(WM_DRAWITEM + item.CtlType); }
+    HBRUSH OnReflectedCtlColor(HDC, UINT msg) override { return Note(msg) ? brush : nullptr; }
+
+private:
+    bool Note(UINT what)
+    {
+        if (accept)
+            reflected.push_back(what);
+        return accept;
+    }
+};
+
+// Records which menu object measured and drew which item.
+class RecordingMenu : public CMenu {
+public:
+    std::vector<ULONG_PTR> measured;
+    std::vector<ULONG_PTR> drawn;
+
+    void MeasureItem(MEASUREITEMSTRUCT* item) override
+    {
+        measured.push_back(item->itemData);
+        item->itemWidth = 80;
+        item->itemHeight = 20;
+    }
+    void DrawItem(DRAWITEMSTRUCT* item) override { drawn.push_back(item->itemData); }
 };
 
 class CountingEdit : public CWnd {
@@ -231,7 +257,8 @@ TEST(Reflection, AControlsOwnObjectAnswersFirst)
     draw.hwndItem = button.m_hWnd;
     parent.SendMessage(WM_DRAWITEM, 11, reinterpret_cast<LPARAM>(&draw));
 
-    EXPECT_EQ(button.reflected, (std::vector<UINT>{BN_CLICKED, WM_CTLCOLORBTN, WM_NOTIFY, WM_DRAWITEM}));
+    EXPECT_EQ(button.reflected,
+              (std::vector<UINT>{BN_CLICKED, WM_CTLCOLORBTN, static_cast<UINT>(NM_CLICK), WM_DRAWITEM + ODT_BUTTON}));
     EXPECT_EQ(brush, reinterpret_cast<LRESULT>(button.brush));
     EXPECT_EQ(notified, 5);
     EXPECT_TRUE(parent.commands.empty());
@@ -256,6 +283,59 @@ TEST(Reflection, DeclinedOrObjectlessNotificationsReachTheParent)
     EXPECT_EQ(parent.commands, (std::vector<std::pair<UINT, UINT>>{{12, BN_CLICKED}, {13, BN_CLICKED}}));
     EXPECT_EQ(parent.notifyCodes, (std::vector<UINT>{static_cast<UINT>(NM_RETURN)}));
     EXPECT_EQ(result, 7);
+}
+
+TEST(Reflection, OwnerDrawnMenuItemsGoToTheMenuThatHoldsThem)
+{
+    RecordingWindow owner;
+    ASSERT_TRUE(owner.CreateHost(200, 100));
+    RecordingMenu top, sub;
+    ASSERT_TRUE(top.CreatePopupMenu());
+    ASSERT_TRUE(sub.CreatePopupMenu());
+    sub.AppendMenu(MF_OWNERDRAW, 21, reinterpret_cast<const wchar_t*>(0x2100));
+    top.AppendMenu(MF_OWNERDRAW, 11, reinterpret_cast<const wchar_t*>(0x1100));
+    top.AppendMenu(MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(sub.m_hMenu),
+                   reinterpret_cast<const wchar_t*>(0x1200));
+    ASSERT_EQ(CMenu::FromHandlePermanent(sub.m_hMenu), &sub);
+
+    // The system asks while the sub-menu opens: measured by the menu found from the item.
+    owner.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(sub.m_hMenu), 1);
+    MEASUREITEMSTRUCT measure{ODT_MENU, 0, 21, 0, 0, 0x2100};
+    EXPECT_TRUE(owner.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)));
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemID = 21;
+    draw.hwndItem = reinterpret_cast<HWND>(sub.m_hMenu);
+    draw.itemData = 0x2100;
+    owner.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    EXPECT_EQ(sub.measured, (std::vector<ULONG_PTR>{0x2100}));
+    EXPECT_EQ(sub.drawn, (std::vector<ULONG_PTR>{0x2100}));
+    EXPECT_EQ(measure.itemWidth, 80u);
+
+    // A real pop-up: the system measures and paints the items through the owner window.
+    ::SetTimer(owner.m_hWnd, 1, 300, [](HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); });
+    top.TrackPopupMenu(TPM_LEFTALIGN | TPM_TOPALIGN, 120, 120, owner.m_hWnd);
+    ::KillTimer(owner.m_hWnd, 1);
+    EXPECT_EQ(top.measured, (std::vector<ULONG_PTR>{0x1100, 0x1200}));
+    EXPECT_FALSE(top.drawn.empty());
+}
+
+TEST(ImageLists, AListViewNeverDestroysTheImageListItShows)
+{
+    test::HostWindow host;
+    ASSERT_TRUE(host.CreateHost(200, 100));
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 0));
+    ASSERT_EQ(images.Add(::LoadIconW(nullptr, IDI_APPLICATION)), 0);
+    {
+        CListCtrl list;
+        ASSERT_TRUE(list.CreateEx(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_ICON, 0, 0, 100, 80, host.m_hWnd, nullptr));
+        list.SetImageList(images, LVSIL_NORMAL);
+    }
+    // Still the owner's list, whole: it can grow and be destroyed once, by its owner.
+    EXPECT_EQ(images.Add(::LoadIconW(nullptr, IDI_APPLICATION)), 1);
+    EXPECT_EQ(images.GetImageCount(), 2);
+    EXPECT_TRUE(images.DeleteImageList());
 }
 
 TEST(Subclass, AnExistingWindowKeepsItsBehaviourAndGetsItsProcedureBack)

@@ -1,0 +1,178 @@
+#include "framework/menu.h"
+
+#include <vector>
+
+namespace {
+
+// Menus nest a few levels at most; deeper means a menu that contains itself.
+constexpr int kMaxMenuDepth = 16;
+
+bool SetMenuObject(HMENU menu, CMenu* object)
+{
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_MENUDATA;
+    info.dwMenuData = reinterpret_cast<ULONG_PTR>(object);
+    return ::SetMenuInfo(menu, &info) != FALSE;
+}
+
+CMenu* FindIn(HMENU menu, const MEASUREITEMSTRUCT& item, int depth)
+{
+    if (!menu || depth > kMaxMenuDepth || !::IsMenu(menu))
+        return nullptr;
+    const int count = ::GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_ID | MIIM_SUBMENU;
+        if (!::GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info))
+            continue;
+        // The item data tells owner-drawn items apart; items without data by their id.
+        const bool same = (info.fType & MFT_OWNERDRAW) && info.dwItemData == item.itemData &&
+                          (item.itemData != 0 || info.wID == item.itemID);
+        if (same)
+            return CMenu::FromHandlePermanent(menu);
+        if (CMenu* found = FindIn(info.hSubMenu, item, depth + 1))
+            return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+CMenu::~CMenu()
+{
+    if (m_hMenu) {
+        HMENU menu = Detach();
+        ::DestroyMenu(menu);
+    }
+}
+
+CMenu* CMenu::FromHandlePermanent(HMENU menu)
+{
+    if (!menu || !::IsMenu(menu))
+        return nullptr;
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_MENUDATA;
+    if (!::GetMenuInfo(menu, &info))
+        return nullptr;
+    auto* object = reinterpret_cast<CMenu*>(info.dwMenuData);
+    // Menu data that is not ours, or left by an object that let go, does not count.
+    return object && object->m_hMenu == menu ? object : nullptr;
+}
+
+CMenu* CMenu::FindItemOwner(HMENU root, const MEASUREITEMSTRUCT& item)
+{
+    return FindIn(root, item, 0);
+}
+
+BOOL CMenu::Attach(HMENU menu)
+{
+    if (m_hMenu || !menu || FromHandlePermanent(menu) || !SetMenuObject(menu, this))
+        return FALSE;
+    m_hMenu = menu;
+    return TRUE;
+}
+
+HMENU CMenu::Detach()
+{
+    HMENU menu = m_hMenu;
+    if (menu && ::IsMenu(menu))
+        SetMenuObject(menu, nullptr);
+    m_hMenu = nullptr;
+    return menu;
+}
+
+BOOL CMenu::CreateMenu()
+{
+    HMENU menu = m_hMenu ? nullptr : ::CreateMenu();
+    if (!menu)
+        return FALSE;
+    if (Attach(menu))
+        return TRUE;
+    ::DestroyMenu(menu);
+    return FALSE;
+}
+
+BOOL CMenu::CreatePopupMenu()
+{
+    HMENU menu = m_hMenu ? nullptr : ::CreatePopupMenu();
+    if (!menu)
+        return FALSE;
+    if (Attach(menu))
+        return TRUE;
+    ::DestroyMenu(menu);
+    return FALSE;
+}
+
+BOOL CMenu::LoadMenu(UINT id)
+{
+    HMENU menu = m_hMenu ? nullptr : ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+    if (!menu)
+        return FALSE;
+    if (Attach(menu))
+        return TRUE;
+    ::DestroyMenu(menu);
+    return FALSE;
+}
+
+BOOL CMenu::DestroyMenu()
+{
+    if (!m_hMenu)
+        return FALSE;
+    return ::DestroyMenu(Detach());
+}
+
+BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, const wchar_t* text)
+{
+    return ::AppendMenuW(m_hMenu, flags, id, text);
+}
+
+BOOL CMenu::ModifyMenu(UINT position, UINT flags, UINT_PTR id, const wchar_t* text)
+{
+    return ::ModifyMenuW(m_hMenu, position, flags, id, text);
+}
+
+int CMenu::GetMenuItemCount() const
+{
+    return ::GetMenuItemCount(m_hMenu);
+}
+
+UINT CMenu::GetMenuItemID(int position) const
+{
+    return ::GetMenuItemID(m_hMenu, position);
+}
+
+UINT CMenu::GetMenuState(UINT item, UINT flags) const
+{
+    return ::GetMenuState(m_hMenu, item, flags);
+}
+
+std::wstring CMenu::GetMenuString(UINT item, UINT flags) const
+{
+    const int length = ::GetMenuStringW(m_hMenu, item, nullptr, 0, flags);
+    if (length <= 0)
+        return {};
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
+    const int copied = ::GetMenuStringW(m_hMenu, item, buffer.data(), static_cast<int>(buffer.size()), flags);
+    return std::wstring(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
+}
+
+HMENU CMenu::GetSubMenu(int position) const
+{
+    return ::GetSubMenu(m_hMenu, position);
+}
+
+BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, HWND owner) const
+{
+    return ::TrackPopupMenu(m_hMenu, flags, x, y, 0, owner, nullptr);
+}
+
+void CMenu::MeasureItem(MEASUREITEMSTRUCT*)
+{
+}
+
+void CMenu::DrawItem(DRAWITEMSTRUCT*)
+{
+}

@@ -1,0 +1,10 @@
+# Fails when the probe's link map shows a framework object it must not need.
+file(READ "${MAP}" map)
+foreach(object win_app_ex win_main single_doc_template frame_wnd_ex splitter_wnd)
+  if(map MATCHES "kovrin_framework\\.a\\(${object}\\.cpp\\.obj\\)")
+    message(FATAL_ERROR "${object}.cpp is linked into a program that only uses a window")
+  endif()
+endforeach()
+if(NOT map MATCHES "kovrin_framework\\.a\\(wnd\\.cpp\\.obj\\)")
+  message(FATAL_ERROR "the probe does not link the window code at all: the check proves nothing")
+endif()

@@ -57,6 +57,7 @@ LOGFONTW CFormViewInfo::PublisherFont(HDC dc) const
 
 void CFormViewInfo::OnDraw(HDC dc)
 {
+    framework::DcStateScope state(dc);
     const RECT client = GetClientRect();
     framework::UniqueBitmap strip(static_cast<HBITMAP>(
         ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_INFO_STRIP), IMAGE_BITMAP, 0, 0, 0)));

@@ -111,7 +111,16 @@ TEST_F(InfoPane, PaintsTheStripAndTheLineInWhiteInsideItsRectangleOnly)
 {
     const RECT client = Info().GetClientRect();
     PaintedPixels pixels(client.right, client.bottom);
+    // The DC is the caller's: the painting gives it back as it was.
+    ::SetBkMode(pixels.Dc(), OPAQUE);
+    ::SetTextColor(pixels.Dc(), RGB(1, 2, 3));
+    const HGDIOBJ font = ::GetCurrentObject(pixels.Dc(), OBJ_FONT);
+    const HGDIOBJ brush = ::GetCurrentObject(pixels.Dc(), OBJ_BRUSH);
     Paint(Info(), pixels);
+    EXPECT_EQ(::GetBkMode(pixels.Dc()), OPAQUE);
+    EXPECT_EQ(::GetTextColor(pixels.Dc()), RGB(1, 2, 3));
+    EXPECT_EQ(::GetCurrentObject(pixels.Dc(), OBJ_FONT), font);
+    EXPECT_EQ(::GetCurrentObject(pixels.Dc(), OBJ_BRUSH), brush);
     EXPECT_EQ(pixels.At(3, 12), StripPixel(3, 12)) << "the strip's own pixels, from the top left";
     EXPECT_EQ(pixels.At(200, 0), StripPixel(200, 0));
     EXPECT_GT(GetBValue(pixels.At(100, 12)), GetRValue(pixels.At(100, 12))) << "blue";

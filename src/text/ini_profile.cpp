@@ -29,9 +29,10 @@ std::u16string CutToBuffer(std::u16string_view value, std::size_t bufferChars) {
     return std::u16string(value.substr(0, keep));
 }
 
+// A CR or LF would end the line early, so no file could give it back.
 bool CanBeStored(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-    auto hasLineFeed = [](std::u16string_view s) { return s.find(u'\n') != std::u16string_view::npos; };
-    if (hasLineFeed(section) || hasLineFeed(key) || hasLineFeed(value)) return false;
+    auto breaksLine = [](std::u16string_view s) { return s.find_first_of(u"\r\n") != std::u16string_view::npos; };
+    if (breaksLine(section) || breaksLine(key) || breaksLine(value)) return false;
     std::u16string_view trimmedKey = TrimIniBlanks(key);
     return !trimmedKey.empty() && trimmedKey.front() != u'[' && trimmedKey.find(u'=') == std::u16string_view::npos;
 }

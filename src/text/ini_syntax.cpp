@@ -1,5 +1,7 @@
 #include "text/ini_syntax.h"
 
+#include <algorithm>
+
 #include "text/case_fold.h"
 
 namespace text {
@@ -33,6 +35,12 @@ IniLine ClassifyLine(std::u16string_view text, std::size_t begin, std::size_t co
     return line;
 }
 
+// Length of the line end at `pos`: CR LF and LF CR are one, either unit alone is one too.
+std::size_t LineEndLength(std::u16string_view text, std::size_t pos) {
+    char16_t partner = text[pos] == u'\r' ? u'\n' : u'\r';
+    return pos + 1 < text.size() && text[pos + 1] == partner ? 2 : 1;
+}
+
 }  // namespace
 
 bool IsIniBlank(char16_t unit) {
@@ -51,10 +59,8 @@ std::vector<IniLine> SplitIniLines(std::u16string_view text) {
     std::vector<IniLine> lines;
     std::size_t begin = 0;
     while (begin < text.size()) {
-        std::size_t feed = text.find(u'\n', begin);
-        std::size_t next = feed == std::u16string_view::npos ? text.size() : feed + 1;
-        std::size_t contentEnd = feed == std::u16string_view::npos ? text.size() : feed;
-        if (contentEnd > begin && feed != std::u16string_view::npos && text[contentEnd - 1] == u'\r') --contentEnd;
+        std::size_t contentEnd = std::min(text.find_first_of(u"\r\n", begin), text.size());
+        std::size_t next = contentEnd == text.size() ? contentEnd : contentEnd + LineEndLength(text, contentEnd);
         lines.push_back(ClassifyLine(text, begin, contentEnd, next));
         begin = next;
     }

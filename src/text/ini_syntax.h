@@ -1,8 +1,8 @@
 #pragma once
 // The line structure of an INI text as the system's profile functions see it.
 //
-// Lines end at LF; a CR before the LF and surrounding blanks do not count. A line whose first
-// non-blank is '[' heads a section named by the text up to its last ']' (or the line end),
+// A line ends at CR LF, LF CR, a lone LF or a lone CR, in any mixture: files edited on other
+// systems keep their lines apart. A line whose first non-blank is '[' heads a section named by the text up to its last ']' (or the line end),
 // trimmed. Any other line holding '=' is an entry: the key is the trimmed text before the first
 // '=', the value the rest. Other lines (comments included) carry nothing. Entries before the
 // first section belong to no section.
@@ -22,7 +22,7 @@ struct IniLine {
     enum class Kind { Blank, Section, Entry, Other };
     Kind kind = Kind::Blank;
     std::size_t begin = 0;       // first code unit of the line
-    std::size_t contentEnd = 0;  // end of the line without its terminator (CR LF, LF or none)
+    std::size_t contentEnd = 0;  // end of the line without its terminator
     std::size_t next = 0;        // start of the following line
     std::u16string_view name;    // section name or key, trimmed
     std::size_t valueBegin = 0;  // entries: just after the '='; the value runs to contentEnd

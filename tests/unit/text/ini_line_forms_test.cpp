@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string_view>
+
+#include "text/ini_profile.h"
+
+namespace text {
+namespace {
+
+using namespace std::literals;
+
+constexpr std::u16string_view kDefault = u"<default>";
+
+// One form of line: what reading `key` in `section` gives, and the whole file after writing
+// `value` there (nothing when the write is refused).
+struct LineForm {
+    const char* form;
+    std::string_view file;
+    std::u16string_view section;
+    std::u16string_view key;
+    std::u16string_view read;
+    std::u16string_view value;
+    std::optional<std::string_view> written;
+};
+
+const LineForm kForms[] = {
+    {"lone CR after the written line", "[Sec]\r\nA=1\nKey=old\rB=2\r\n"sv, u"Sec", u"Key", u"old", u"new",
+     "[Sec]\r\nA=1\nKey=new\rB=2\r\n"sv},
+    {"lone CR everywhere", "[Sec]\rA=1\rKey=old\r"sv, u"Sec", u"Key", u"old", u"new", "[Sec]\rA=1\rKey=new\r"sv},
+    {"lone CR before a header", "[Sec]\rKey=v\r[Other]\rKey=w\r"sv, u"Other", u"Key", u"w", u"new",
+     "[Sec]\rKey=v\r[Other]\rKey=new\r"sv},
+    {"LF CR is one line end", "[Sec]\n\rA=1\n\r"sv, u"Sec", u"Key", kDefault, u"new",
+     "[Sec]\n\rA=1\n\rKey=new\r\n"sv},
+    {"CR or LF in a value", "[Sec]\r\nKey=v\r\n"sv, u"Sec", u"Key", u"v", u"a\rb", std::nullopt},
+};
+
+TEST(IniLineForms, ReadAndWriteEveryFormOfLine) {
+    for (const LineForm& line : kForms) {
+        SCOPED_TRACE(line.form);
+        EXPECT_EQ(GetProfileValue(line.file, line.section, line.key, kDefault, 1000), line.read);
+        std::optional<Bytes> written = SetProfileValue(line.file, line.section, line.key, line.value);
+        EXPECT_EQ(written, line.written ? std::optional<Bytes>(*line.written) : std::nullopt);
+    }
+}
+
+}  // namespace
+}  // namespace text

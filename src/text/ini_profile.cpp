@@ -60,6 +60,16 @@ TextEdit InsertAfter(const IniLine& line, std::u16string lines) {
     return {line.next, line.next, std::move(lines)};
 }
 
+// After the section's last non-blank line, else after its header; the section "" with no
+// lines before the first header starts the text.
+TextEdit InsertIntoSection(const std::vector<IniLine>& lines, IniSection section, std::u16string entry) {
+    for (std::size_t i = section.end; i > section.first; --i) {
+        if (lines[i - 1].kind != IniLine::Kind::Blank) return InsertAfter(lines[i - 1], std::move(entry));
+    }
+    if (section.header) return InsertAfter(lines[*section.header], std::move(entry));
+    return {0, 0, std::move(entry)};
+}
+
 TextEdit PlanEdit(std::u16string_view text, std::u16string_view section, std::u16string_view key,
                   std::u16string_view value) {
     std::vector<IniLine> lines = SplitIniLines(text);
@@ -70,13 +80,10 @@ TextEdit PlanEdit(std::u16string_view text, std::u16string_view section, std::u1
         if (lines.empty()) return {text.size(), text.size(), std::move(added)};
         return InsertAfter(lines.back(), std::move(added));
     }
-    if (std::optional<std::size_t> existing = FindIniEntry(lines, *found, key)) {
-        const IniLine& line = lines[*existing];
-        return {line.valueBegin, line.contentEnd, StoredValue(value)};
-    }
-    std::size_t last = found->end - 1;
-    while (lines[last].kind == IniLine::Kind::Blank) --last;  // stops at the header at the latest
-    return InsertAfter(lines[last], std::move(entry));
+    std::optional<std::size_t> existing = FindIniEntry(lines, *found, key);
+    if (!existing) return InsertIntoSection(lines, *found, std::move(entry));
+    const IniLine& line = lines[*existing];
+    return {line.valueBegin, line.contentEnd, StoredValue(value)};
 }
 
 bool ReadsBack(std::string_view bytes, std::u16string_view section, std::u16string_view key,

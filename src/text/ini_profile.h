@@ -21,8 +21,9 @@ std::u16string GetProfileValue(std::string_view fileBytes, std::u16string_view s
 // The complete new file content with `key` in `section` set to `value`.
 //
 // An existing value is replaced in place (the line's bytes up to its '=' and its terminator
-// stay); a new key goes after the last non-blank line of its section; a new section goes at the
-// end. New lines end in CR LF. Every other byte stays as it was, and the file keeps its
+// stay); a new key goes after the last non-blank line of its section, for the section "" among
+// the lines before the first header (first in the file when there are none); a new section goes
+// at the end. New lines end in CR LF. Every other byte stays as it was, and the file keeps its
 // encoding (an empty file is code page 936). A value that the reader would trim or unquote is
 // written in double quotes.
 //

@@ -18,11 +18,12 @@ IniLine ClassifyLine(std::u16string_view text, std::size_t begin, std::size_t co
     std::u16string_view trimmed = TrimIniBlanks(content);
     if (trimmed.empty()) return line;
     if (trimmed.front() == u'[') {
-        line.kind = IniLine::Kind::Section;
-        std::u16string_view inside = trimmed.substr(1);
-        std::size_t close = inside.rfind(u']');
-        line.name = TrimIniBlanks(close == std::u16string_view::npos ? inside : inside.substr(0, close));
-        return line;
+        std::size_t close = trimmed.rfind(u']');
+        if (close != std::u16string_view::npos) {
+            line.kind = IniLine::Kind::Section;
+            line.name = TrimIniBlanks(trimmed.substr(1, close - 1));
+            return line;
+        }
     }
     std::size_t equals = content.find(u'=');
     if (equals == std::u16string_view::npos) {
@@ -68,12 +69,15 @@ std::vector<IniLine> SplitIniLines(std::u16string_view text) {
 }
 
 std::optional<IniSection> FindIniSection(const std::vector<IniLine>& lines, std::u16string_view name) {
+    auto bodyEnd = [&](std::size_t from) {
+        while (from < lines.size() && lines[from].kind != IniLine::Kind::Section) ++from;
+        return from;
+    };
     std::u16string_view wanted = TrimIniBlanks(name);
+    if (wanted.empty()) return IniSection{std::nullopt, 0, bodyEnd(0)};
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].kind != IniLine::Kind::Section || !NamesEqualIgnoringCase(lines[i].name, wanted)) continue;
-        std::size_t end = i + 1;
-        while (end < lines.size() && lines[end].kind != IniLine::Kind::Section) ++end;
-        return IniSection{i, end};
+        return IniSection{i, i + 1, bodyEnd(i + 1)};
     }
     return std::nullopt;
 }
@@ -81,7 +85,7 @@ std::optional<IniSection> FindIniSection(const std::vector<IniLine>& lines, std:
 std::optional<std::size_t> FindIniEntry(const std::vector<IniLine>& lines, IniSection section,
                                         std::u16string_view key) {
     std::u16string_view wanted = TrimIniBlanks(key);
-    for (std::size_t i = section.header + 1; i < section.end; ++i) {
+    for (std::size_t i = section.first; i < section.end; ++i) {
         if (lines[i].kind == IniLine::Kind::Entry && NamesEqualIgnoringCase(lines[i].name, wanted)) return i;
     }
     return std::nullopt;

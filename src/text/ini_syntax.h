@@ -2,10 +2,13 @@
 // The line structure of an INI text as the system's profile functions see it.
 //
 // A line ends at CR LF, LF CR, a lone LF or a lone CR, in any mixture: files edited on other
-// systems keep their lines apart. A line whose first non-blank is '[' heads a section named by the text up to its last ']' (or the line end),
-// trimmed. Any other line holding '=' is an entry: the key is the trimmed text before the first
-// '=', the value the rest. Other lines (comments included) carry nothing. Entries before the
-// first section belong to no section.
+// systems keep their lines apart. A line whose first non-blank is '[' and that holds a ']' heads
+// a section named by the text up to its last ']', trimmed. Any other line holding '=' is an
+// entry: the key is the trimmed text before the first '=', the value the rest. Other lines
+// (comments included) carry nothing.
+//
+// The lines before the first header form the section named "", which a header "[]" neither
+// continues nor names. Splitting and every search are one pass over the text.
 
 #include <cstddef>
 #include <optional>
@@ -30,11 +33,15 @@ struct IniLine {
 
 std::vector<IniLine> SplitIniLines(std::u16string_view text);
 
-// Lines [header, end) of the first section with that name (names compared ignoring case).
+// The body lines [first, end) of a section, after its header; the section "" has none.
 struct IniSection {
-    std::size_t header;
+    std::optional<std::size_t> header;
+    std::size_t first;
     std::size_t end;
 };
+
+// The first section with that name (names compared ignoring case); the name "" always finds
+// the lines before the first header, possibly none.
 std::optional<IniSection> FindIniSection(const std::vector<IniLine>& lines, std::u16string_view name);
 
 // Index of the first entry with that key inside the section.

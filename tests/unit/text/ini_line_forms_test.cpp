@@ -33,6 +33,18 @@ const LineForm kForms[] = {
     {"LF CR is one line end", "[Sec]\n\rA=1\n\r"sv, u"Sec", u"Key", kDefault, u"new",
      "[Sec]\n\rA=1\n\rKey=new\r\n"sv},
     {"CR or LF in a value", "[Sec]\r\nKey=v\r\n"sv, u"Sec", u"Key", u"v", u"a\rb", std::nullopt},
+
+    {"'[' without ']' is no header", "[Sec\r\nKey=v\r\n"sv, u"Sec", u"Key", kDefault, u"new",
+     "[Sec\r\nKey=v\r\n[Sec]\r\nKey=new\r\n"sv},
+    {"header up to the last ']'", " [ a]b ] tail\rKey=v"sv, u"A]B", u"Key", u"v", u"new",
+     " [ a]b ] tail\rKey=new"sv},
+    {"'[]' is not the section \"\"", "[]\r\nKey=v\r\n"sv, u"", u"Key", kDefault, u"new",
+     "Key=new\r\n[]\r\nKey=v\r\n"sv},
+
+    {"keys before the first header", "Key=top\r\n[Sec]\r\nKey=v\r\n"sv, u"", u"Key", u"top", u"new",
+     "Key=new\r\n[Sec]\r\nKey=v\r\n"sv},
+    {"new key before the first header", "; note\r\n\r\n[Sec]\r\n"sv, u" ", u"Key", kDefault, u"new",
+     "; note\r\nKey=new\r\n\r\n[Sec]\r\n"sv},
 };
 
 TEST(IniLineForms, ReadAndWriteEveryFormOfLine) {

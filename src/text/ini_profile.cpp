@@ -17,7 +17,7 @@ std::optional<std::u16string> FindValue(std::u16string_view text, std::u16string
     std::optional<IniSection> found = FindIniSection(lines, section);
     if (!found) return std::nullopt;
     std::optional<std::size_t> entry = FindIniEntry(lines, *found, key);
-    if (!entry) return std::nullopt;
+    if (!entry || lines[*entry].kind != IniLine::Kind::Entry) return std::nullopt;
     return std::u16string(IniEntryValue(text, lines[*entry]));
 }
 
@@ -83,6 +83,7 @@ TextEdit PlanEdit(std::u16string_view text, std::u16string_view section, std::u1
     std::optional<std::size_t> existing = FindIniEntry(lines, *found, key);
     if (!existing) return InsertIntoSection(lines, *found, std::move(entry));
     const IniLine& line = lines[*existing];
+    if (line.kind == IniLine::Kind::BareKey) return {line.contentEnd, line.contentEnd, u"=" + StoredValue(value)};
     return {line.valueBegin, line.contentEnd, StoredValue(value)};
 }
 

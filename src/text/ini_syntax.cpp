@@ -27,7 +27,8 @@ IniLine ClassifyLine(std::u16string_view text, std::size_t begin, std::size_t co
     }
     std::size_t equals = content.find(u'=');
     if (equals == std::u16string_view::npos) {
-        line.kind = IniLine::Kind::Other;
+        line.kind = IniLine::Kind::BareKey;
+        line.name = TrimIniBlanks(content);
         return line;
     }
     line.kind = IniLine::Kind::Entry;
@@ -86,7 +87,8 @@ std::optional<std::size_t> FindIniEntry(const std::vector<IniLine>& lines, IniSe
                                         std::u16string_view key) {
     std::u16string_view wanted = TrimIniBlanks(key);
     for (std::size_t i = section.first; i < section.end; ++i) {
-        if (lines[i].kind == IniLine::Kind::Entry && NamesEqualIgnoringCase(lines[i].name, wanted)) return i;
+        bool named = lines[i].kind == IniLine::Kind::Entry || lines[i].kind == IniLine::Kind::BareKey;
+        if (named && NamesEqualIgnoringCase(lines[i].name, wanted)) return i;
     }
     return std::nullopt;
 }

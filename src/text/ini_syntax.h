@@ -3,9 +3,9 @@
 //
 // A line ends at CR LF, LF CR, a lone LF or a lone CR, in any mixture: files edited on other
 // systems keep their lines apart. A line whose first non-blank is '[' and that holds a ']' heads
-// a section named by the text up to its last ']', trimmed. Any other line holding '=' is an
-// entry: the key is the trimmed text before the first '=', the value the rest. Other lines
-// (comments included) carry nothing.
+// a section named by the text up to its last ']', trimmed. Any other line that is not blank
+// names a key: the trimmed text before the first '=', the value being the rest; a line without
+// '=' is a key without a value (it still hides later lines of the same key).
 //
 // The lines before the first header form the section named "", which a header "[]" neither
 // continues nor names. Splitting and every search are one pass over the text.
@@ -22,7 +22,7 @@ bool IsIniBlank(char16_t unit);
 std::u16string_view TrimIniBlanks(std::u16string_view text);
 
 struct IniLine {
-    enum class Kind { Blank, Section, Entry, Other };
+    enum class Kind { Blank, Section, Entry, BareKey };  // BareKey: a key without '='
     Kind kind = Kind::Blank;
     std::size_t begin = 0;       // first code unit of the line
     std::size_t contentEnd = 0;  // end of the line without its terminator
@@ -44,7 +44,7 @@ struct IniSection {
 // the lines before the first header, possibly none.
 std::optional<IniSection> FindIniSection(const std::vector<IniLine>& lines, std::u16string_view name);
 
-// Index of the first entry with that key inside the section.
+// Index of the first entry or bare key with that key inside the section.
 std::optional<std::size_t> FindIniEntry(const std::vector<IniLine>& lines, IniSection section,
                                         std::u16string_view key);
 

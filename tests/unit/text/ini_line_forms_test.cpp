@@ -45,6 +45,9 @@ const LineForm kForms[] = {
      "Key=new\r\n[Sec]\r\nKey=v\r\n"sv},
     {"new key before the first header", "; note\r\n\r\n[Sec]\r\n"sv, u" ", u"Key", kDefault, u"new",
      "; note\r\nKey=new\r\n\r\n[Sec]\r\n"sv},
+
+    {"key without '=' hides a later value", "[Sec]\r\n Key \r\nKey=v\r\n"sv, u"Sec", u"key", kDefault,
+     u" x", "[Sec]\r\n Key =\" x\"\r\nKey=v\r\n"sv},
 };
 
 TEST(IniLineForms, ReadAndWriteEveryFormOfLine) {

@@ -33,7 +33,7 @@ std::u16string GetProfileValue(std::string_view fileBytes, std::u16string_view s
 // text holds a lone surrogate; the text of every other line is kept, while undefined bytes of
 // the old file are then lost.
 //
-// Nothing when no file can hold it: a CR or LF in any of the three, or a key that is blank,
+// Nothing when no file can hold it: a CR, LF or NUL in any of the three, or a key that is blank,
 // holds '=' or begins with '['.
 std::optional<Bytes> SetProfileValue(std::string_view fileBytes, std::u16string_view section,
                                      std::u16string_view key, std::u16string_view value);

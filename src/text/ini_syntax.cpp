@@ -9,6 +9,11 @@ namespace {
 
 bool IsQuote(char16_t unit) { return unit == u'"' || unit == u'\''; }
 
+std::u16string_view UpToNul(std::u16string_view text) { return text.substr(0, text.find(u'\0')); }
+
+// A name or value as the system's functions hold it: a C string, trimmed.
+std::u16string_view FieldText(std::u16string_view text) { return TrimIniBlanks(UpToNul(text)); }
+
 IniLine ClassifyLine(std::u16string_view text, std::size_t begin, std::size_t contentEnd, std::size_t next) {
     IniLine line;
     line.begin = begin;
@@ -21,18 +26,18 @@ IniLine ClassifyLine(std::u16string_view text, std::size_t begin, std::size_t co
         std::size_t close = trimmed.rfind(u']');
         if (close != std::u16string_view::npos) {
             line.kind = IniLine::Kind::Section;
-            line.name = TrimIniBlanks(trimmed.substr(1, close - 1));
+            line.name = FieldText(trimmed.substr(1, close - 1));
             return line;
         }
     }
     std::size_t equals = content.find(u'=');
     if (equals == std::u16string_view::npos) {
         line.kind = IniLine::Kind::BareKey;
-        line.name = TrimIniBlanks(content);
+        line.name = FieldText(content);
         return line;
     }
     line.kind = IniLine::Kind::Entry;
-    line.name = TrimIniBlanks(content.substr(0, equals));
+    line.name = FieldText(content.substr(0, equals));
     line.valueBegin = begin + equals + 1;
     return line;
 }
@@ -94,7 +99,7 @@ std::optional<std::size_t> FindIniEntry(const std::vector<IniLine>& lines, IniSe
 }
 
 std::u16string_view IniEntryValue(std::u16string_view text, const IniLine& line) {
-    std::u16string_view value = TrimIniBlanks(text.substr(line.valueBegin, line.contentEnd - line.valueBegin));
+    std::u16string_view value = FieldText(text.substr(line.valueBegin, line.contentEnd - line.valueBegin));
     if (value.size() >= 2 && IsQuote(value.front()) && value.front() == value.back()) {
         value = value.substr(1, value.size() - 2);
     }

@@ -5,7 +5,8 @@
 // systems keep their lines apart. A line whose first non-blank is '[' and that holds a ']' heads
 // a section named by the text up to its last ']', trimmed. Any other line that is not blank
 // names a key: the trimmed text before the first '=', the value being the rest; a line without
-// '=' is a key without a value (it still hides later lines of the same key).
+// '=' is a key without a value (it still hides later lines of the same key). A NUL ends the
+// name or value it is in, as it ends the strings the system's functions pass around.
 //
 // The lines before the first header form the section named "", which a header "[]" neither
 // continues nor names. Splitting and every search are one pass over the text.
@@ -48,7 +49,8 @@ std::optional<IniSection> FindIniSection(const std::vector<IniLine>& lines, std:
 std::optional<std::size_t> FindIniEntry(const std::vector<IniLine>& lines, IniSection section,
                                         std::u16string_view key);
 
-// The value as the reader returns it: trimmed, then stripped of one pair of matching quotes.
+// The value of an entry as the reader returns it: up to a NUL, trimmed, then stripped of one
+// pair of matching quotes.
 std::u16string_view IniEntryValue(std::u16string_view text, const IniLine& line);
 
 // True when a value written as it stands would not read back the same.

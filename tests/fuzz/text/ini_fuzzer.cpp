@@ -52,9 +52,11 @@ private:
 };
 
 bool Storable(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-    auto noLineFeed = [](std::u16string_view s) { return s.find_first_of(u"\r\n") == std::u16string_view::npos; };
+    auto unbroken = [](std::u16string_view s) {
+        return std::none_of(s.begin(), s.end(), [](char16_t c) { return c == u'\r' || c == u'\n' || c == u'\0'; });
+    };
     std::u16string_view trimmed = text::TrimIniBlanks(key);
-    return noLineFeed(section) && noLineFeed(key) && noLineFeed(value) && !trimmed.empty() &&
+    return unbroken(section) && unbroken(key) && unbroken(value) && !trimmed.empty() &&
            trimmed.front() != u'[' && trimmed.find(u'=') == std::u16string_view::npos;
 }
 

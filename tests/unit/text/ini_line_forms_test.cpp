@@ -48,6 +48,11 @@ const LineForm kForms[] = {
 
     {"key without '=' hides a later value", "[Sec]\r\n Key \r\nKey=v\r\n"sv, u"Sec", u"key", kDefault,
      u" x", "[Sec]\r\n Key =\" x\"\r\nKey=v\r\n"sv},
+
+    {"NUL ends the value", "[Sec]\r\nKey=a \0b\r\n"sv, u"Sec", u"Key", u"a", u"new", "[Sec]\r\nKey=new\r\n"sv},
+    {"NUL ends names", "[Sec\0x]\r\nKey\0y=v\r\n"sv, u"Sec", u"Key", u"v", u"new",
+     "[Sec\0x]\r\nKey\0y=new\r\n"sv},
+    {"NUL in a key", ""sv, u"Sec", u"K\0y"sv, kDefault, u"v", std::nullopt},
 };
 
 TEST(IniLineForms, ReadAndWriteEveryFormOfLine) {

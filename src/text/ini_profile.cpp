@@ -29,13 +29,14 @@ std::u16string CutToBuffer(std::u16string_view value, std::size_t bufferChars) {
     return std::u16string(value.substr(0, keep));
 }
 
-// A CR or LF would end the line and a NUL the string early, so no file could give them back.
+// A CR or LF would end the line and a NUL the string early, so no file could give them back;
+// a key that begins with '[' or holds '=' would read as a header or as another key.
 bool CanBeStored(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
     constexpr std::u16string_view kCutters(u"\r\n\0", 3);
     auto isCut = [&](std::u16string_view s) { return s.find_first_of(kCutters) != std::u16string_view::npos; };
     if (isCut(section) || isCut(key) || isCut(value)) return false;
     std::u16string_view trimmedKey = TrimIniBlanks(key);
-    return !trimmedKey.empty() && trimmedKey.front() != u'[' && trimmedKey.find(u'=') == std::u16string_view::npos;
+    return trimmedKey.empty() || (trimmedKey.front() != u'[' && trimmedKey.find(u'=') == std::u16string_view::npos);
 }
 
 // Replace text [begin, end) by `replacement`.

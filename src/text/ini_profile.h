@@ -33,8 +33,8 @@ std::u16string GetProfileValue(std::string_view fileBytes, std::u16string_view s
 // text holds a lone surrogate; the text of every other line is kept, while undefined bytes of
 // the old file are then lost.
 //
-// Nothing when no file can hold it: a CR, LF or NUL in any of the three, or a key that is blank,
-// holds '=' or begins with '['.
+// Nothing when no file can hold it: a CR, LF or NUL in any of the three, or a key that holds
+// '=' or begins with '['. A blank key is written as a line "=value".
 std::optional<Bytes> SetProfileValue(std::string_view fileBytes, std::u16string_view section,
                                      std::u16string_view key, std::u16string_view value);
 

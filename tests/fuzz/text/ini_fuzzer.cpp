@@ -56,8 +56,8 @@ bool Storable(std::u16string_view section, std::u16string_view key, std::u16stri
         return std::none_of(s.begin(), s.end(), [](char16_t c) { return c == u'\r' || c == u'\n' || c == u'\0'; });
     };
     std::u16string_view trimmed = text::TrimIniBlanks(key);
-    return unbroken(section) && unbroken(key) && unbroken(value) && !trimmed.empty() &&
-           trimmed.front() != u'[' && trimmed.find(u'=') == std::u16string_view::npos;
+    return unbroken(section) && unbroken(key) && unbroken(value) &&
+           (trimmed.empty() || (trimmed.front() != u'[' && trimmed.find(u'=') == std::u16string_view::npos));
 }
 
 // The range of `before` that `after` does not share at its start or end.

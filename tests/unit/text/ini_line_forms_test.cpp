@@ -53,6 +53,9 @@ const LineForm kForms[] = {
     {"NUL ends names", "[Sec\0x]\r\nKey\0y=v\r\n"sv, u"Sec", u"Key", u"v", u"new",
      "[Sec\0x]\r\nKey\0y=new\r\n"sv},
     {"NUL in a key", ""sv, u"Sec", u"K\0y"sv, kDefault, u"v", std::nullopt},
+
+    {"empty key", "[Sec]\r\n = v\r\n"sv, u"Sec", u"", u"v", u"new", "[Sec]\r\n =new\r\n"sv},
+    {"new empty key", "[Sec]"sv, u"Sec", u"  ", kDefault, u"new", "[Sec]\r\n=new\r\n"sv},
 };
 
 TEST(IniLineForms, ReadAndWriteEveryFormOfLine) {

@@ -17,7 +17,7 @@ std::optional<std::u16string> FindValue(std::u16string_view text, std::u16string
     std::optional<IniSection> found = FindIniSection(lines, section);
     if (!found) return std::nullopt;
     std::optional<std::size_t> entry = FindIniEntry(lines, *found, key);
-    if (!entry) return std::nullopt;
+    if (!entry || lines[*entry].kind != IniLine::Kind::Entry) return std::nullopt;
     return std::u16string(IniEntryValue(text, lines[*entry]));
 }
 
@@ -29,11 +29,14 @@ std::u16string CutToBuffer(std::u16string_view value, std::size_t bufferChars) {
     return std::u16string(value.substr(0, keep));
 }
 
+// A CR or LF would end the line and a NUL the string early, so no file could give them back;
+// a key that begins with '[' or holds '=' would read as a header or as another key.
 bool CanBeStored(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-    auto hasLineFeed = [](std::u16string_view s) { return s.find(u'\n') != std::u16string_view::npos; };
-    if (hasLineFeed(section) || hasLineFeed(key) || hasLineFeed(value)) return false;
+    constexpr std::u16string_view kCutters(u"\r\n\0", 3);
+    auto isCut = [&](std::u16string_view s) { return s.find_first_of(kCutters) != std::u16string_view::npos; };
+    if (isCut(section) || isCut(key) || isCut(value)) return false;
     std::u16string_view trimmedKey = TrimIniBlanks(key);
-    return !trimmedKey.empty() && trimmedKey.front() != u'[' && trimmedKey.find(u'=') == std::u16string_view::npos;
+    return trimmedKey.empty() || (trimmedKey.front() != u'[' && trimmedKey.find(u'=') == std::u16string_view::npos);
 }
 
 // Replace text [begin, end) by `replacement`.
@@ -59,6 +62,16 @@ TextEdit InsertAfter(const IniLine& line, std::u16string lines) {
     return {line.next, line.next, std::move(lines)};
 }
 
+// After the section's last non-blank line, else after its header; the section "" with no
+// lines before the first header starts the text.
+TextEdit InsertIntoSection(const std::vector<IniLine>& lines, IniSection section, std::u16string entry) {
+    for (std::size_t i = section.end; i > section.first; --i) {
+        if (lines[i - 1].kind != IniLine::Kind::Blank) return InsertAfter(lines[i - 1], std::move(entry));
+    }
+    if (section.header) return InsertAfter(lines[*section.header], std::move(entry));
+    return {0, 0, std::move(entry)};
+}
+
 TextEdit PlanEdit(std::u16string_view text, std::u16string_view section, std::u16string_view key,
                   std::u16string_view value) {
     std::vector<IniLine> lines = SplitIniLines(text);
@@ -69,13 +82,11 @@ TextEdit PlanEdit(std::u16string_view text, std::u16string_view section, std::u1
         if (lines.empty()) return {text.size(), text.size(), std::move(added)};
         return InsertAfter(lines.back(), std::move(added));
     }
-    if (std::optional<std::size_t> existing = FindIniEntry(lines, *found, key)) {
-        const IniLine& line = lines[*existing];
-        return {line.valueBegin, line.contentEnd, StoredValue(value)};
-    }
-    std::size_t last = found->end - 1;
-    while (lines[last].kind == IniLine::Kind::Blank) --last;  // stops at the header at the latest
-    return InsertAfter(lines[last], std::move(entry));
+    std::optional<std::size_t> existing = FindIniEntry(lines, *found, key);
+    if (!existing) return InsertIntoSection(lines, *found, std::move(entry));
+    const IniLine& line = lines[*existing];
+    if (line.kind == IniLine::Kind::BareKey) return {line.contentEnd, line.contentEnd, u"=" + StoredValue(value)};
+    return {line.valueBegin, line.contentEnd, StoredValue(value)};
 }
 
 bool ReadsBack(std::string_view bytes, std::u16string_view section, std::u16string_view key,

@@ -2,7 +2,7 @@
 // Reading and writing one value of an INI file, as pure functions over the file's bytes, with
 // the semantics of the system's profile functions (see ini_syntax.h for the line structure):
 // section and key names ignore case, the first matching section and the first matching key in
-// it win, and a missing section or key yields the default.
+// it win, and a missing section or key, or a key line without '=', yields the default.
 
 #include <cstddef>
 #include <optional>
@@ -21,10 +21,11 @@ std::u16string GetProfileValue(std::string_view fileBytes, std::u16string_view s
 // The complete new file content with `key` in `section` set to `value`.
 //
 // An existing value is replaced in place (the line's bytes up to its '=' and its terminator
-// stay); a new key goes after the last non-blank line of its section; a new section goes at the
-// end. New lines end in CR LF. Every other byte stays as it was, and the file keeps its
-// encoding (an empty file is code page 936). A value that the reader would trim or unquote is
-// written in double quotes.
+// stay; a key line without '=' gets "=value" appended); a new key goes after the last non-blank
+// line of its section, for the section "" among the lines before the first header (first in
+// the file when there are none); a new section goes at the end. New lines end in CR LF. Every
+// other byte stays as it was, and the file keeps its encoding (an empty file is code page 936).
+// A value that the reader would trim or unquote is written in double quotes.
 //
 // If the spliced bytes would not read as the intended text (a character the encoding lacks, or
 // new bytes that change how the file is told apart, such as code page 936 bytes that pass for
@@ -32,8 +33,8 @@ std::u16string GetProfileValue(std::string_view fileBytes, std::u16string_view s
 // text holds a lone surrogate; the text of every other line is kept, while undefined bytes of
 // the old file are then lost.
 //
-// Nothing when no file can hold it: a line feed in any of the three, or a key that is blank,
-// holds '=' or begins with '['.
+// Nothing when no file can hold it: a CR, LF or NUL in any of the three, or a key that holds
+// '=' or begins with '['. A blank key is written as a line "=value".
 std::optional<Bytes> SetProfileValue(std::string_view fileBytes, std::u16string_view section,
                                      std::u16string_view key, std::u16string_view value);
 

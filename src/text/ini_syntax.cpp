@@ -1,11 +1,18 @@
 #include "text/ini_syntax.h"
 
+#include <algorithm>
+
 #include "text/case_fold.h"
 
 namespace text {
 namespace {
 
 bool IsQuote(char16_t unit) { return unit == u'"' || unit == u'\''; }
+
+std::u16string_view UpToNul(std::u16string_view text) { return text.substr(0, text.find(u'\0')); }
+
+// A name or value as the system's functions hold it: a C string, trimmed.
+std::u16string_view FieldText(std::u16string_view text) { return TrimIniBlanks(UpToNul(text)); }
 
 IniLine ClassifyLine(std::u16string_view text, std::size_t begin, std::size_t contentEnd, std::size_t next) {
     IniLine line;
@@ -16,21 +23,29 @@ IniLine ClassifyLine(std::u16string_view text, std::size_t begin, std::size_t co
     std::u16string_view trimmed = TrimIniBlanks(content);
     if (trimmed.empty()) return line;
     if (trimmed.front() == u'[') {
-        line.kind = IniLine::Kind::Section;
-        std::u16string_view inside = trimmed.substr(1);
-        std::size_t close = inside.rfind(u']');
-        line.name = TrimIniBlanks(close == std::u16string_view::npos ? inside : inside.substr(0, close));
-        return line;
+        std::size_t close = trimmed.rfind(u']');
+        if (close != std::u16string_view::npos) {
+            line.kind = IniLine::Kind::Section;
+            line.name = FieldText(trimmed.substr(1, close - 1));
+            return line;
+        }
     }
     std::size_t equals = content.find(u'=');
     if (equals == std::u16string_view::npos) {
-        line.kind = IniLine::Kind::Other;
+        line.kind = IniLine::Kind::BareKey;
+        line.name = FieldText(content);
         return line;
     }
     line.kind = IniLine::Kind::Entry;
-    line.name = TrimIniBlanks(content.substr(0, equals));
+    line.name = FieldText(content.substr(0, equals));
     line.valueBegin = begin + equals + 1;
     return line;
+}
+
+// Length of the line end at `pos`: CR LF and LF CR are one, either unit alone is one too.
+std::size_t LineEndLength(std::u16string_view text, std::size_t pos) {
+    char16_t partner = text[pos] == u'\r' ? u'\n' : u'\r';
+    return pos + 1 < text.size() && text[pos + 1] == partner ? 2 : 1;
 }
 
 }  // namespace
@@ -51,10 +66,8 @@ std::vector<IniLine> SplitIniLines(std::u16string_view text) {
     std::vector<IniLine> lines;
     std::size_t begin = 0;
     while (begin < text.size()) {
-        std::size_t feed = text.find(u'\n', begin);
-        std::size_t next = feed == std::u16string_view::npos ? text.size() : feed + 1;
-        std::size_t contentEnd = feed == std::u16string_view::npos ? text.size() : feed;
-        if (contentEnd > begin && feed != std::u16string_view::npos && text[contentEnd - 1] == u'\r') --contentEnd;
+        std::size_t contentEnd = std::min(text.find_first_of(u"\r\n", begin), text.size());
+        std::size_t next = contentEnd == text.size() ? contentEnd : contentEnd + LineEndLength(text, contentEnd);
         lines.push_back(ClassifyLine(text, begin, contentEnd, next));
         begin = next;
     }
@@ -62,12 +75,15 @@ std::vector<IniLine> SplitIniLines(std::u16string_view text) {
 }
 
 std::optional<IniSection> FindIniSection(const std::vector<IniLine>& lines, std::u16string_view name) {
+    auto bodyEnd = [&](std::size_t from) {
+        while (from < lines.size() && lines[from].kind != IniLine::Kind::Section) ++from;
+        return from;
+    };
     std::u16string_view wanted = TrimIniBlanks(name);
+    if (wanted.empty()) return IniSection{std::nullopt, 0, bodyEnd(0)};
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].kind != IniLine::Kind::Section || !NamesEqualIgnoringCase(lines[i].name, wanted)) continue;
-        std::size_t end = i + 1;
-        while (end < lines.size() && lines[end].kind != IniLine::Kind::Section) ++end;
-        return IniSection{i, end};
+        return IniSection{i, i + 1, bodyEnd(i + 1)};
     }
     return std::nullopt;
 }
@@ -75,14 +91,15 @@ std::optional<IniSection> FindIniSection(const std::vector<IniLine>& lines, std:
 std::optional<std::size_t> FindIniEntry(const std::vector<IniLine>& lines, IniSection section,
                                         std::u16string_view key) {
     std::u16string_view wanted = TrimIniBlanks(key);
-    for (std::size_t i = section.header + 1; i < section.end; ++i) {
-        if (lines[i].kind == IniLine::Kind::Entry && NamesEqualIgnoringCase(lines[i].name, wanted)) return i;
+    for (std::size_t i = section.first; i < section.end; ++i) {
+        bool named = lines[i].kind == IniLine::Kind::Entry || lines[i].kind == IniLine::Kind::BareKey;
+        if (named && NamesEqualIgnoringCase(lines[i].name, wanted)) return i;
     }
     return std::nullopt;
 }
 
 std::u16string_view IniEntryValue(std::u16string_view text, const IniLine& line) {
-    std::u16string_view value = TrimIniBlanks(text.substr(line.valueBegin, line.contentEnd - line.valueBegin));
+    std::u16string_view value = FieldText(text.substr(line.valueBegin, line.contentEnd - line.valueBegin));
     if (value.size() >= 2 && IsQuote(value.front()) && value.front() == value.back()) {
         value = value.substr(1, value.size() - 2);
     }

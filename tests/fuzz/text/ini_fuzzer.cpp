@@ -2,8 +2,8 @@
 // section, key and value as counted runs of UTF-16 code units, then the file bytes.
 //
 // Invariants: nothing crashes; decoding offsets are sound; a write succeeds exactly when the
-// names and value can be stored, and then reads back exactly; a write never removes a line
-// terminator of the old file, and one that kept the encoding changes the bytes of one line at most.
+// names and value can be stored, and then reads back exactly; a write never removes a CR or LF
+// of the old file, and one that kept the encoding changes the bytes of one line at most.
 
 #include <algorithm>
 #include <cstddef>
@@ -52,10 +52,12 @@ private:
 };
 
 bool Storable(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-    auto noLineFeed = [](std::u16string_view s) { return s.find(u'\n') == std::u16string_view::npos; };
+    auto unbroken = [](std::u16string_view s) {
+        return std::none_of(s.begin(), s.end(), [](char16_t c) { return c == u'\r' || c == u'\n' || c == u'\0'; });
+    };
     std::u16string_view trimmed = text::TrimIniBlanks(key);
-    return noLineFeed(section) && noLineFeed(key) && noLineFeed(value) && !trimmed.empty() &&
-           trimmed.front() != u'[' && trimmed.find(u'=') == std::u16string_view::npos;
+    return unbroken(section) && unbroken(key) && unbroken(value) &&
+           (trimmed.empty() || (trimmed.front() != u'[' && trimmed.find(u'=') == std::u16string_view::npos));
 }
 
 // The range of `before` that `after` does not share at its start or end.
@@ -69,13 +71,13 @@ std::pair<std::size_t, std::size_t> ChangedRange(const String& before, const Str
     return {prefix, before.size() - suffix};
 }
 
-// No line feed of the old text lies in the changed range: at most the inside of one line was
+// No CR or LF of the old text lies in the changed range: at most the inside of one line was
 // replaced. `offsetOf` maps a text position to where the range is measured.
 template <typename OffsetOf>
 bool KeepsEveryLineBreak(const std::u16string& text, std::pair<std::size_t, std::size_t> changed, OffsetOf offsetOf) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         std::size_t at = offsetOf(i);
-        if (text[i] == u'\n' && at >= changed.first && at < changed.second) return false;
+        if ((text[i] == u'\n' || text[i] == u'\r') && at >= changed.first && at < changed.second) return false;
     }
     return true;
 }

@@ -70,7 +70,6 @@ TEST(GetProfileValue, MissingFileSectionOrKeyYieldsTheDefault) {
     EXPECT_EQ(Get("[Setting]", u"Setting", u"Language"), u"<default>");
     EXPECT_EQ(Get("[Setting]\r\nLanguage", u"Setting", u"Language"), u"<default>");
     EXPECT_EQ(Get("[Settings]\r\nLanguage=x", u"Setting", u"Language"), u"<default>");
-    EXPECT_EQ(Get("[Setting\r\nLanguage=no bracket", u"Setting", u"Language"), u"no bracket");
     EXPECT_EQ(Get("[a]b]\r\nk=v", u"a]b", u"k"), u"v");
 }
 

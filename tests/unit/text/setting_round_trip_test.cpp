@@ -12,7 +12,7 @@ namespace text {
 namespace {
 
 // Names from every kind of text that could trip the reader or an encoding: blanks, quotes,
-// INI punctuation, CR, NUL, Latin, CJK, private use, byte-order marks, pairs and lone surrogates.
+// INI punctuation, Latin, CJK, private use, byte-order marks, pairs and lone surrogates.
 class NameGenerator {
 public:
     explicit NameGenerator(unsigned seed) : random_(seed) {}
@@ -28,7 +28,7 @@ private:
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
     void AppendOne(std::u16string& name) {
-        static constexpr std::u16string_view kTricky = u" \t\r\"'=[];\\#\v\f\0";
+        static constexpr std::u16string_view kTricky = u" \t\"'=[];\\#\v\f";
         switch (Pick(0, 9)) {
             case 0: name.push_back(kTricky[Pick(0, static_cast<int>(kTricky.size()) - 1)]); break;
             case 1: name.push_back(static_cast<char16_t>(Pick(0x80, 0x24F))); break;

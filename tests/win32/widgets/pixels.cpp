@@ -60,30 +60,44 @@ bool Pixels::SameAs(const Pixels& other) const
     return true;
 }
 
-int FreeGdiHandlesAfterRounds(const std::function<void()>& round)
+namespace {
+
+// Takes all but kFreeGdiHandles of what make can make, runs the rounds and counts what is left.
+template <class Owner, class Make>
+int FreeAfterRounds(const std::function<void()>& round, Make make)
 {
-    // Take all but kFreeGdiHandles of the process's GDI table, so that a round that leaks
-    // shows in what is left afterwards. A first round before that lets the system make what
-    // it keeps for the process once (caches of fonts and DCs).
+    // A first round lets the system make what it keeps for the process once (caches).
     round();
-    std::vector<framework::UniqueBrush> held;
+    std::vector<Owner> held;
     for (;;) {
-        framework::UniqueBrush brush(::CreateSolidBrush(RGB(1, 2, 3)));
-        if (!brush || held.size() > 1000000)
+        Owner owner(make());
+        if (!owner || held.size() > 1000000)
             break;
-        held.push_back(std::move(brush));
+        held.push_back(std::move(owner));
     }
     held.resize(held.size() > kFreeGdiHandles ? held.size() - kFreeGdiHandles : 0);
     for (int i = 0; i < kGdiRounds; ++i)
         round();
-    std::vector<framework::UniqueBrush> after;
+    std::vector<Owner> after;
     while (static_cast<int>(after.size()) <= kFreeGdiHandles) {
-        framework::UniqueBrush brush(::CreateSolidBrush(RGB(1, 2, 3)));
-        if (!brush)
+        Owner owner(make());
+        if (!owner)
             break;
-        after.push_back(std::move(brush));
+        after.push_back(std::move(owner));
     }
     return static_cast<int>(after.size());
+}
+
+}  // namespace
+
+int FreeGdiHandlesAfterRounds(const std::function<void()>& round)
+{
+    return FreeAfterRounds<framework::UniqueBrush>(round, [] { return ::CreateSolidBrush(RGB(1, 2, 3)); });
+}
+
+int FreeUserHandlesAfterRounds(const std::function<void()>& round)
+{
+    return FreeAfterRounds<framework::UniqueMenu>(round, [] { return ::CreatePopupMenu(); });
 }
 
 }  // namespace test

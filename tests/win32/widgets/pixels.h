@@ -34,10 +34,11 @@ private:
     HGDIOBJ m_previous;
 };
 
-// With all but kFreeGdiHandles of the process's GDI handles taken, runs round kGdiRounds times
-// and counts the handles still free: kFreeGdiHandles when nothing leaked.
+// With all but kFreeGdiHandles of the process's GDI (or USER) handles taken, runs round
+// kGdiRounds times and counts the handles still free: kFreeGdiHandles when nothing leaked.
 inline constexpr int kFreeGdiHandles = 100;
 inline constexpr int kGdiRounds = 200;
 int FreeGdiHandlesAfterRounds(const std::function<void()>& round);
+int FreeUserHandlesAfterRounds(const std::function<void()>& round);
 
 }  // namespace test

@@ -11,8 +11,9 @@ namespace {
 constexpr const wchar_t* kFallbackFaces[] = {
     L"NSimSun",        L"SimSun",        L"Microsoft YaHei UI", L"Microsoft YaHei",   L"SimHei",
     L"DengXian",       L"Microsoft JhengHei", L"MingLiU",       L"MS Gothic",         L"Malgun Gothic",
-    L"Arial Unicode MS", L"WenQuanYi Zen Hei", L"Noto Sans CJK SC", L"Source Han Sans SC",
-    L"Droid Sans Fallback",
+    L"Arial Unicode MS", L"Noto Sans CJK SC", L"Source Han Sans SC", L"Droid Sans Fallback",
+    // Last: at small sizes without smoothing some of its glyphs lose strokes.
+    L"WenQuanYi Zen Hei",
 };
 
 bool IsAskedFor(wchar_t ch)

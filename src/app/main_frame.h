@@ -6,15 +6,19 @@
 
 #include "app/fix_splitter_wnd.h"
 #include "framework/frame_wnd_ex.h"
+#include "panes/main_window.h"
 
-class CMainFrame : public CFrameWndEx {
+class CMainFrame : public CFrameWndEx, public panes::MainWindow {
 public:
     static constexpr int kWidth = 440;
     static constexpr int kHeight = 346;
-    enum PaneRow { kTitleRow = 0, kMenuRow = 1, kInfoRow = 2 };
 
     CFixSplitterWnd m_wndSplitter;
     std::wstring m_strAppDir;  // program directory with a trailing backslash
+
+    const std::wstring& AppDir() const override { return m_strAppDir; }
+    CWnd* GetPane(int row) const override { return m_wndSplitter.GetPane(row, 0); }
+    void SetCaption(const std::wstring& caption) override { SetWindowText(caption); }
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;

@@ -8,6 +8,7 @@
 #include "framework/app_instance.h"
 #include "framework/message_box.h"
 #include "panes/about_dlg.h"
+#include "panes/config_dlg.h"
 #include "resource.h"
 #include "text/win32/wide.h"
 
@@ -33,7 +34,7 @@ constexpr CommandItem kCommandItems[CFormViewMenu::CommandCount] = {
 
 }  // namespace
 
-CFormViewMenu::CFormViewMenu() : CFormView(IDD_FORM_MENU)
+CFormViewMenu::CFormViewMenu() : CFormView(IDD_FORM_MENU), m_configCommand(ShowConfigDialog)
 {
 }
 

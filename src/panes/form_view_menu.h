@@ -26,7 +26,7 @@ public:
     void RunEmulator() { m_session.RunEmulator(); }
     bool IsEmulatorLaunched() const { return m_session.IsLaunched(); }
 
-    // What Config opens; nothing until a configuration dialog is wired in.
+    // What Config opens: the configuration dialog, unless something else is put there.
     void SetConfigCommand(std::function<void()> command) { m_configCommand = std::move(command); }
 
     const CListCtrl& List() const { return m_listMenu; }

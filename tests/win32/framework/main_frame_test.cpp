@@ -243,8 +243,11 @@ TEST(TitlePane, APressOnThePaneButNotOnAControlAsksTheMainWindowToDrag)
     pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 30));
     pane.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(30, 30));
     HWND button = pane.GetDlgItem(IDC_BUTTON_EXIT);
-    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    {
+        test::MessageBoxWatcher watcher(IDNO);  // the exit question, answered No
+        ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
     test::App().m_pMainWnd = nullptr;
 
     ASSERT_EQ(mainWindow.drags.size(), 1u);

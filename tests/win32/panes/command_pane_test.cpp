@@ -213,11 +213,14 @@ TEST_F(CommandPane, HelpWithAMissingDocumentShowsNothing)
     EXPECT_TRUE(::IsWindow(frame->m_hWnd));
 }
 
-TEST_F(CommandPane, ConfigDoesNothingUntilADialogIsWiredAndThenOpensIt)
+TEST_F(CommandPane, ConfigOpensTheConfigurationDialogOrWhatIsPutThere)
 {
-    test::MessageBoxWatcher watcher;
-    ClickAt(List(), Centre(ItemRect(CFormViewMenu::Config, LVIR_ICON)));
-    EXPECT_TRUE(watcher.Boxes().empty());
+    {
+        test::MessageBoxWatcher watcher(IDCANCEL);
+        ClickAt(List(), Centre(ItemRect(CFormViewMenu::Config, LVIR_ICON)));
+        ASSERT_EQ(watcher.Boxes().size(), 1u);
+        EXPECT_EQ(watcher.Boxes()[0].caption, L"Software Config");
+    }
 
     int opened = 0;
     Menu().SetConfigCommand([&opened] { ++opened; });

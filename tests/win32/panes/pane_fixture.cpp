@@ -44,6 +44,11 @@ void PaneFixture::SwitchLanguage(std::u16string_view name)
     PumpMessages();
 }
 
+CFormViewTitle& PaneFixture::Title() const
+{
+    return *static_cast<CFormViewTitle*>(frame->m_wndSplitter.GetPane(CMainFrame::kTitleRow, 0));
+}
+
 CFormViewMenu& PaneFixture::Menu() const
 {
     return *static_cast<CFormViewMenu*>(frame->m_wndSplitter.GetPane(CMainFrame::kMenuRow, 0));

@@ -10,6 +10,7 @@
 #include "framework/single_doc_template.h"
 #include "panes/form_view_info.h"
 #include "panes/form_view_menu.h"
+#include "panes/form_view_title.h"
 
 namespace test {
 
@@ -21,6 +22,7 @@ protected:
     // Selects the language and refreshes the panes the way a language switch does.
     void SwitchLanguage(std::u16string_view name);
 
+    CFormViewTitle& Title() const;
     CFormViewMenu& Menu() const;
     CFormViewInfo& Info() const;
 

@@ -1,0 +1,61 @@
+#include "panes/config_dlg.h"
+
+#include "emulator/session_paths.h"
+#include "emulator/win32/win32_desktop.h"
+#include "panes/form_view_info.h"
+#include "panes/form_view_menu.h"
+#include "panes/form_view_title.h"
+#include "panes/language_list.h"
+#include "panes/main_window.h"
+#include "resource.h"
+#include "text/language_files.h"
+#include "text/win32/wide.h"
+#include "text/win32/win32_text_platform.h"
+
+CConfigDlg::CConfigDlg() : CDialog(IDD_CONFIG)
+{
+}
+
+BOOL CConfigDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    if (const panes::MainWindow* main = panes::MainWindow::Current())
+        m_strAppDir = main->AppDir();
+    panes::FillLanguageList(GetDlgItem(IDC_COMBO_LANGUAGE), m_strAppDir, m_listFont);
+    ::SetDlgItemTextW(m_hWnd, IDC_STATIC_LANGUAGE, text::LanguageText(L"IDC_STATIC_LANG").c_str());
+    ::SetDlgItemTextW(m_hWnd, IDOK, text::LanguageText(L"IDOK").c_str());
+    ::SetDlgItemTextW(m_hWnd, IDCANCEL, text::LanguageText(L"IDCANCEL").c_str());
+    SetWindowText(text::LanguageText(L"IDS_PCKovrin_Config"));
+    return TRUE;
+}
+
+void CConfigDlg::OnOK()
+{
+    std::wstring name;
+    HWND list = GetDlgItem(IDC_COMBO_LANGUAGE);
+    if (!panes::SelectedLanguage(list, name)) {
+        // Nothing chosen, nothing to apply: the dialog stays for a choice or Cancel.
+        ::MessageBeep(MB_OK);
+        ::SetFocus(list);
+        return;
+    }
+    text::SelectLanguage(text::Win32TextPlatform(), text::AsU16(name));
+    if (panes::MainWindow* main = panes::MainWindow::Current()) {
+        main->SetCaption(text::LanguageText(L"IDS_MAIN_TITLE"));
+        if (CFormViewTitle* title = main->TitlePane())
+            title->OnInitialUpdate();
+        if (CFormViewMenu* menu = main->MenuPane())
+            menu->ReloadItemTexts();
+        if (CFormViewInfo* info = main->InfoPane())
+            info->OnInitialUpdate();
+    }
+    emulator::win32::Win32Desktop desktop(*this);
+    emulator::ReloadEmulationFile(desktop);
+    CDialog::OnOK();
+}
+
+void ShowConfigDialog()
+{
+    CConfigDlg dialog;
+    dialog.DoModal();
+}

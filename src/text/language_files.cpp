@@ -87,4 +87,10 @@ bool ExtractBuiltinLanguageFile(TextPlatform& platform, int resourceId, std::u16
     return true;
 }
 
+void RemoveLeftoverReplacementFiles(TextPlatform& platform) {
+    platform.RemoveLeftoverReplacements(g_strSettingFile);
+    platform.RemoveLeftoverReplacements(LanguageFolder(g_strAppDir) + std::u16string(kChineseFileName));
+    platform.RemoveLeftoverReplacements(LanguageFolder(g_strAppDir) + std::u16string(kEnglishFileName));
+}
+
 }  // namespace text

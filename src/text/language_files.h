@@ -37,4 +37,8 @@ LanguageListing ListLanguages(TextPlatform& platform, std::u16string_view appDir
 // the file itself could not be written.
 bool ExtractBuiltinLanguageFile(TextPlatform& platform, int resourceId, std::u16string_view path);
 
+// At start: what earlier runs that were killed while writing setting.ini or a built-in language
+// file left beside it.
+void RemoveLeftoverReplacementFiles(TextPlatform& platform);
+
 }  // namespace text

@@ -13,6 +13,10 @@ namespace text {
 // Raw file content; 8-bit or UTF-16 bytes exactly as on disk.
 using Bytes = std::string;
 
+// Text files larger than this are not read: no language file or setting.ini comes near it, and
+// refusing them keeps a stray file from exhausting memory.
+inline constexpr std::uint64_t kMaxTextFileBytes = 64ull * 1024 * 1024;
+
 struct DirectoryEntry {
     std::u16string name;  // file name only, no directory part
     bool isDirectory = false;
@@ -36,6 +40,9 @@ public:
     // Writes a complete new file content: beside the target first, then replaces it, so the
     // target is either the old file or the new one, never a part. False when that failed.
     virtual bool ReplaceFileContent(std::u16string_view path, std::string_view content) = 0;
+    // Removes what earlier writers of `path` that no longer run left beside it: the files a
+    // ReplaceFileContent writes first and had not put in place when its program was killed.
+    virtual void RemoveLeftoverReplacements(std::u16string_view path) = 0;
     // Creates one directory; false when it could not be created (an existing one included).
     // Not called CreateDirectory: <windows.h> defines that name as a macro.
     virtual bool MakeDirectory(std::u16string_view path) = 0;

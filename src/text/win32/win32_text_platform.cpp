@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/unique_handle.h"
+#include "text/win32/leftover_replacements.h"
 #include "text/win32/wide.h"
 #include "text/win32/win32_files.h"
 
@@ -54,7 +55,11 @@ public:
     }
 
     bool ReplaceFileContent(std::u16string_view path, std::string_view content) override {
-        return win32::ReplaceFileAtomically(AsWide(path), content);
+        return win32::ReplaceFileAtomically(AsWide(path), content) == ERROR_SUCCESS;
+    }
+
+    void RemoveLeftoverReplacements(std::u16string_view path) override {
+        win32::RemoveLeftoverReplacements(AsWide(path));
     }
 
     bool MakeDirectory(std::u16string_view path) override {

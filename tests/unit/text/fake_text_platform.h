@@ -23,6 +23,7 @@ public:
     std::set<std::u16string> readOnlyFolders;
     std::set<std::u16string> unreadableFiles;
     int replaceCount = 0;
+    std::vector<std::u16string> leftoversRemoved; // targets whose leftovers were asked to go
 
     FakeTextPlatform();  // C:\App exists; resources 130 and 324 are the built-in files
 
@@ -38,6 +39,7 @@ public:
     std::optional<Bytes> ReadWholeFile(std::u16string_view path) override;
     bool PathExists(std::u16string_view path) override;
     bool ReplaceFileContent(std::u16string_view path, std::string_view content) override;
+    void RemoveLeftoverReplacements(std::u16string_view path) override { leftoversRemoved.emplace_back(path); }
     bool MakeDirectory(std::u16string_view path) override;
     std::optional<Bytes> LoadOwnerData(int resourceId) override;
 

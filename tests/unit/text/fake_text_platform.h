@@ -28,7 +28,6 @@ public:
     int readCount = 0;                            // whole-file reads of any file
     unsigned sleptMilliseconds = 0;
     std::vector<std::u16string> toldUser;         // message boxes shown
-    std::vector<std::u16string> leftoversRemoved; // targets whose leftovers were asked to go
 
     FakeTextPlatform();  // C:\App exists; resources 130 and 324 are the built-in files
 
@@ -46,7 +45,7 @@ public:
     std::u16string WhyUnreadable(std::u16string_view) override { return u"in use"; }
     bool PathExists(std::u16string_view path) override;
     WriteResult ReplaceFileContent(std::u16string_view path, std::string_view content) override;
-    void RemoveLeftoverReplacements(std::u16string_view path) override { leftoversRemoved.emplace_back(path); }
+    void RemoveLeftoverReplacements(std::u16string_view) override {}
     WriteResult MakeDirectory(std::u16string_view path) override;
     std::optional<Bytes> LoadOwnerData(int resourceId) override;
     void Sleep(unsigned milliseconds) override { sleptMilliseconds += milliseconds; }

@@ -166,11 +166,6 @@ TEST_F(LanguageFilesTest, ExtractReportsOnlyAMissingResource) {
     EXPECT_FALSE(platform.HasFile(kChineseFile));
 }
 
-TEST_F(LanguageFilesTest, LeftoversAreLookedForBesideEveryFileTheTextsWrite) {
-    RemoveLeftoverReplacementFiles(platform);
-    EXPECT_EQ(platform.leftoversRemoved, (std::vector<std::u16string>{kSettingFile, kChineseFile, kEnglishFile}));
-}
-
 TEST_F(LanguageFilesTest, ProgramPathsKeepLongPathsWhole) {
     std::u16string deep = u"C:\\" + std::u16string(300, u'd') + u"\\";
     platform.moduleFileName = deep + u"PC_Kovrin.exe";

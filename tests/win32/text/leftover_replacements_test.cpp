@@ -8,10 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "text/text_platform.h"
 #include "text/win32/leftover_replacements.h"
-#include "text/win32/wide.h"
-#include "text/win32/win32_text_platform.h"
 
 namespace text {
 namespace {
@@ -133,14 +130,6 @@ TEST_F(LeftoverReplacementsTest, AnOpenFileAndLookalikesAreNeverTouched) {
     CloseHandle(holder);
     EXPECT_EQ(win32::RemoveLeftoverReplacements(Target()), 1) << "once it is closed, the file goes";
     EXPECT_FALSE(fs::exists(Leftover(kNoSuchProcess, 1)));
-}
-
-TEST_F(LeftoverReplacementsTest, EveryWriteClearsItsTargetsLeftoversFirst) {
-    Make(Leftover(kNoSuchProcess));
-    Make(Leftover(GetCurrentProcessId(), 7));
-    ASSERT_TRUE(Win32TextPlatform().ReplaceFileContent(AsU16(Target()), "complete"));
-    const std::wstring running = Leftover(GetCurrentProcessId(), 7).filename().wstring();
-    EXPECT_EQ(Names(), (std::vector<std::wstring>{L"PPC_ENS.dll", running}));
 }
 
 }  // namespace

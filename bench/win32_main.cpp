@@ -1,11 +1,12 @@
-// Speed and memory of the emulator session's file work, all measured in one run against their
-// references. Run through scripts/bench.
+// Speed and memory of the emulator session's file work and of the language texts at start-up,
+// all measured in one run against their references. Run through scripts/bench.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 #include "file_bench.h"
+#include "language_bench.h"
 #include "scramble_bench.h"
 
 int wmain(int argc, wchar_t** argv)
@@ -14,12 +15,17 @@ int wmain(int argc, wchar_t** argv)
     GetModuleFileNameW(nullptr, self, MAX_PATH * 4);
     if (argc == 4 && std::wstring(argv[1]).rfind(L"--peak-", 0) == 0)
         return bench::ReportPeakMemory(argv[2], argv[3], std::wstring(argv[1]) == L"--peak-write-back");
+    if (argc == 3 && std::wstring(argv[1]) == L"--texts") {
+        bench::CompareStartupTextsWithOneRead(argv[2]);
+        return 0;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: kovrin_bench <folder for large temporary files>\n");
+        std::fprintf(stderr, "usage: kovrin_bench [--texts] <folder for large temporary files>\n");
         return 2;
     }
     bench::CompareScrambleWithMemcpy();
     bench::CompareSessionCopiesWithPlainCopy(argv[1]);
+    bench::CompareStartupTextsWithOneRead(argv[1]);
     std::fflush(stdout);
     bench::MeasureWriteBackPeakMemory(argv[1], self);
     return 0;

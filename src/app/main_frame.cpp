@@ -19,8 +19,10 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTW& cs)
     if (!CFrameWndEx::PreCreateWindow(cs))
         return FALSE;
     cs.hMenu = nullptr;
-    m_strAppDir = text::AsWide(text::InitAppPaths(text::Win32TextPlatform()));
-    text::SelectLanguage(text::Win32TextPlatform(), u"");
+    text::TextPlatform& platform = text::Win32TextPlatform();
+    m_strAppDir = text::AsWide(text::InitAppPaths(platform));
+    text::RemoveLeftoverReplacementFiles(platform);
+    text::SelectLanguage(platform, u"");
     return TRUE;
 }
 

@@ -49,7 +49,8 @@ public:
     virtual std::u16string DescribeFileError(const FileError& error) = 0;
 
     virtual std::u16string LanguageText(std::u16string_view key) = 0;
-    // [Setting] Language of setting.ini, "English" when missing.
+    // The language setting as this run holds it (setting.ini's, or the choice it could not take);
+    // "English" when there is none.
     virtual std::u16string StoredLanguage() = 0;
 };
 

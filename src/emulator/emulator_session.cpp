@@ -1,5 +1,6 @@
 #include "emulator/emulator_session.h"
 
+#include "emulator/session_leftovers.h"
 #include "emulator/session_messages.h"
 #include "emulator/session_paths.h"
 #include "emulator/session_record.h"
@@ -128,6 +129,7 @@ void EmulatorSession::EndSession()
 
 void EmulatorSession::ResumeInterruptedSession()
 {
+    RemoveSessionLeftovers(m_files);
     if (!m_files.FileExists(g_strTempStateFile)) {
         DeleteSessionRecord(m_files);  // left when a run ended between the two deletions
         return;

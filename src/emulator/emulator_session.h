@@ -22,6 +22,7 @@ public:
     void OnWatchTick();
     // At start-up: a plain state file left by an earlier run that did not end its session goes
     // back into the file it came from, or, while its emulator still runs, is watched as ours.
+    // First, what killed writes of earlier runs left beside the session's files goes.
     void ResumeInterruptedSession();
 
     bool IsLaunched() const { return m_bEmulatorLaunched != 0; }

@@ -43,7 +43,11 @@ public:
 
     // Opens for reading with no sharing: fails while another process has the file open.
     virtual std::unique_ptr<InputFile> OpenExclusive(std::u16string_view path, FileError& error) = 0;
+    // Also removes what earlier writers of `target` that were killed left beside it.
     virtual std::unique_ptr<ReplacementFile> CreateReplacement(std::u16string_view target, FileError& error) = 0;
+    // Removes the files beside `target` that replacements by programs no longer running left
+    // when they were killed; never a file another running program may still be writing.
+    virtual void RemoveLeftoverReplacements(std::u16string_view target) = 0;
 
     virtual bool FileExists(std::u16string_view path) = 0;       // a file or directory is there
     virtual bool DirectoryExists(std::u16string_view path) = 0;  // a directory is there

@@ -14,14 +14,18 @@ std::u16string ReadIniString(TextPlatform& platform, std::u16string_view path, s
                            bufferChars);
 }
 
-bool WriteIniString(TextPlatform& platform, std::u16string_view path, std::u16string_view section,
-                        std::u16string_view key, std::u16string_view value) {
+WriteResult WriteIniString(TextPlatform& platform, std::u16string_view path, std::u16string_view section,
+                           std::u16string_view key, std::u16string_view value) {
     std::optional<Bytes> content = platform.ReadWholeFile(path);
     // A file that exists but cannot be read must not be replaced by one holding only this value.
-    if (!content && platform.PathExists(path)) return false;
+    if (!content && platform.PathExists(path)) {
+        std::u16string reason = platform.WhyUnreadable(path);
+        return WriteResult::Failed(reason.empty() ? u"the file could not be read" : reason);
+    }
     std::optional<Bytes> updated =
         SetProfileValue(content ? std::string_view(*content) : std::string_view(), section, key, value);
-    return updated && platform.ReplaceFileContent(path, *updated);
+    if (!updated) return WriteResult::Failed(u"no line of a file can hold that text");
+    return platform.ReplaceFileContent(path, *updated);
 }
 
 }  // namespace text

@@ -16,8 +16,9 @@ std::u16string ReadIniString(TextPlatform& platform, std::u16string_view path, s
                                  std::size_t bufferChars);
 
 // Sets the value, creating the file, section or key as needed; the file is replaced whole, so
-// it is never left half written. False when the value cannot be stored or the file not written.
-bool WriteIniString(TextPlatform& platform, std::u16string_view path, std::u16string_view section,
+// it is never left half written. Fails when the value cannot be stored, the file exists but
+// cannot be read (its other lines would be lost), or it cannot be written.
+WriteResult WriteIniString(TextPlatform& platform, std::u16string_view path, std::u16string_view section,
                         std::u16string_view key, std::u16string_view value);
 
 }  // namespace text

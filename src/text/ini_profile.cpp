@@ -21,14 +21,6 @@ std::optional<std::u16string> FindValue(std::u16string_view text, std::u16string
     return std::u16string(IniEntryValue(text, lines[*entry]));
 }
 
-std::u16string CutToBuffer(std::u16string_view value, std::size_t bufferChars) {
-    if (bufferChars == 0) return {};
-    std::size_t keep = bufferChars - 1;
-    if (value.size() <= keep) return std::u16string(value);
-    if (keep > 0 && IsHighSurrogate(value[keep - 1]) && IsLowSurrogate(value[keep])) --keep;
-    return std::u16string(value.substr(0, keep));
-}
-
 // A CR or LF would end the line and a NUL the string early, so no file could give them back;
 // a key that begins with '[' or holds '=' would read as a header or as another key.
 bool CanBeStored(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
@@ -107,6 +99,14 @@ std::optional<Bytes> SpliceInPlace(std::string_view fileBytes, const DecodedText
 }
 
 }  // namespace
+
+std::u16string CutToBuffer(std::u16string_view value, std::size_t bufferChars) {
+    if (bufferChars == 0) return {};
+    std::size_t keep = bufferChars - 1;
+    if (value.size() <= keep) return std::u16string(value);
+    if (keep > 0 && IsHighSurrogate(value[keep - 1]) && IsLowSurrogate(value[keep])) --keep;
+    return std::u16string(value.substr(0, keep));
+}
 
 std::u16string GetProfileValue(std::string_view fileBytes, std::u16string_view section, std::u16string_view key,
                                std::u16string_view defaultValue, std::size_t bufferChars) {

@@ -18,6 +18,10 @@ namespace text {
 std::u16string GetProfileValue(std::string_view fileBytes, std::u16string_view section, std::u16string_view key,
                                std::u16string_view defaultValue, std::size_t bufferChars);
 
+// A value as a buffer of `bufferChars` code units holds it: cut to bufferChars - 1 (nothing
+// for 0), never between the halves of a surrogate pair.
+std::u16string CutToBuffer(std::u16string_view value, std::size_t bufferChars);
+
 // The complete new file content with `key` in `section` set to `value`.
 //
 // An existing value is replaced in place (the line's bytes up to its '=' and its terminator

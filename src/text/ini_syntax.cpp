@@ -1,7 +1,5 @@
 #include "text/ini_syntax.h"
 
-#include <algorithm>
-
 #include "text/case_fold.h"
 
 namespace text {
@@ -62,14 +60,17 @@ std::u16string_view TrimIniBlanks(std::u16string_view text) {
     return text.substr(first, last - first);
 }
 
+IniLine ReadIniLine(std::u16string_view text, std::size_t begin) {
+    std::size_t contentEnd = begin;
+    while (contentEnd < text.size() && text[contentEnd] != u'\r' && text[contentEnd] != u'\n') ++contentEnd;
+    std::size_t next = contentEnd == text.size() ? contentEnd : contentEnd + LineEndLength(text, contentEnd);
+    return ClassifyLine(text, begin, contentEnd, next);
+}
+
 std::vector<IniLine> SplitIniLines(std::u16string_view text) {
     std::vector<IniLine> lines;
-    std::size_t begin = 0;
-    while (begin < text.size()) {
-        std::size_t contentEnd = std::min(text.find_first_of(u"\r\n", begin), text.size());
-        std::size_t next = contentEnd == text.size() ? contentEnd : contentEnd + LineEndLength(text, contentEnd);
-        lines.push_back(ClassifyLine(text, begin, contentEnd, next));
-        begin = next;
+    for (std::size_t begin = 0; begin < text.size(); begin = lines.back().next) {
+        lines.push_back(ReadIniLine(text, begin));
     }
     return lines;
 }

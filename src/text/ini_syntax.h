@@ -33,6 +33,9 @@ struct IniLine {
 };
 
 std::vector<IniLine> SplitIniLines(std::u16string_view text);
+// The line that starts at `begin`, which must lie inside the text: one step of SplitIniLines,
+// for readers of large files that need not hold every line at once.
+IniLine ReadIniLine(std::u16string_view text, std::size_t begin);
 
 // The body lines [first, end) of a section, after its header; the section "" has none.
 struct IniSection {

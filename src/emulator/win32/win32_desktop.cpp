@@ -8,9 +8,7 @@
 #include "framework/unique_handle.h"
 #include "framework/message_box.h"
 #include "framework/wnd.h"
-#include "text/ini_file.h"
 #include "text/language_files.h"
-#include "text/program_paths.h"
 #include "text/win32/wide.h"
 #include "text/win32/win32_text_platform.h"
 
@@ -105,7 +103,7 @@ std::u16string Win32Desktop::LanguageText(std::u16string_view key)
 
 std::u16string Win32Desktop::StoredLanguage()
 {
-    return text::ReadIniString(text::Win32TextPlatform(), text::g_strSettingFile, u"Setting", u"Language", u"English", 1000);
+    return text::StoredLanguageSetting(text::Win32TextPlatform());
 }
 
 }  // namespace emulator::win32

@@ -7,6 +7,7 @@
 
 #include "emulator/win32/win32_file_error.h"
 #include "framework/unique_handle.h"
+#include "text/win32/leftover_replacements.h"
 #include "text/win32/wide.h"
 #include "text/win32/win32_files.h"
 
@@ -87,6 +88,11 @@ std::unique_ptr<ReplacementFile> Win32SessionFiles::CreateReplacement(std::u16st
         return replacement;
     error = ToFileError(replacement->Error());
     return nullptr;
+}
+
+void Win32SessionFiles::RemoveLeftoverReplacements(std::u16string_view target)
+{
+    text::win32::RemoveLeftoverReplacements(AsWide(target));
 }
 
 bool Win32SessionFiles::FileExists(std::u16string_view path)

@@ -9,6 +9,7 @@ class Win32SessionFiles : public SessionFiles {
 public:
     std::unique_ptr<InputFile> OpenExclusive(std::u16string_view path, FileError& error) override;
     std::unique_ptr<ReplacementFile> CreateReplacement(std::u16string_view target, FileError& error) override;
+    void RemoveLeftoverReplacements(std::u16string_view target) override;
     bool FileExists(std::u16string_view path) override;
     bool DirectoryExists(std::u16string_view path) override;
     void MakeDirectory(std::u16string_view path) override;

@@ -4,20 +4,22 @@
 
 #include <algorithm>
 
+#include "text/replacement_name.h"
+#include "text/text_platform.h"
+#include "text/win32/leftover_replacements.h"
+#include "text/win32/wide.h"
+
 namespace text::win32 {
 namespace {
 
 using framework::OwnFile;
 using framework::UniqueHandle;
 
-// Larger files are no text files of ours; refusing them keeps a stray file from exhausting memory.
-constexpr LONGLONG kMaxFileBytes = 64LL * 1024 * 1024;
 constexpr DWORD kMaxChunk = 1u << 20;
 constexpr int kTempNameAttempts = 16;
 
 std::wstring TempNameFor(std::wstring_view target, int attempt) {
-    return std::wstring(target) + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
-           std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(attempt) + L".tmp";
+    return AsWide(ReplacementFileName(AsU16(target), GetCurrentProcessId(), GetTickCount64(), attempt));
 }
 
 }  // namespace
@@ -35,7 +37,8 @@ std::optional<std::string> ReadFileBytes(std::wstring_view path) {
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
-    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileBytes) return std::nullopt;
+    if (!file || !GetFileSizeEx(file.get(), &size)) return std::nullopt;
+    if (static_cast<std::uint64_t>(size.QuadPart) > kMaxTextFileBytes) return std::nullopt;
     std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t filled = 0;
     while (filled < content.size()) {
@@ -51,6 +54,8 @@ std::optional<std::string> ReadFileBytes(std::wstring_view path) {
 
 ReplacementWriter::ReplacementWriter(std::wstring_view target) : m_target(ExtendedLengthPath(target))
 {
+    // What a killed earlier write left could fill the disk this write needs.
+    RemoveLeftoverReplacements(target);
     // Never opens a file that exists: a name taken by another writer is skipped.
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
         m_temporary = ExtendedLengthPath(TempNameFor(target, attempt));
@@ -118,10 +123,12 @@ bool ReplacementWriter::Commit()
     return true;
 }
 
-bool ReplaceFileAtomically(std::wstring_view path, std::string_view content)
+DWORD ReplaceFileAtomically(std::wstring_view path, std::string_view content)
 {
     ReplacementWriter writer(path);
-    return writer.Ready() && writer.Write(content.data(), content.size()) && writer.Commit();
+    if (writer.Ready() && writer.Write(content.data(), content.size()) && writer.Commit())
+        return ERROR_SUCCESS;
+    return writer.Error() != ERROR_SUCCESS ? writer.Error() : ERROR_GEN_FAILURE;
 }
 
 }  // namespace text::win32

@@ -15,11 +15,13 @@ namespace text::win32 {
 // Paths of MAX_PATH characters or more get the "\\?\" prefix that lets the file API take them.
 std::wstring ExtendedLengthPath(std::wstring_view path);
 
+// Nothing when the file is missing, cannot be read or is larger than kMaxTextFileBytes.
 std::optional<std::string> ReadFileBytes(std::wstring_view path);
 
 // A new content for a file, written into a uniquely named file beside it and moved over it only
 // at Commit, after it is on disk: the target holds either its old or its new content, whatever
-// happens in between. Without a successful Commit the temporary file is removed.
+// happens in between. Without a successful Commit the temporary file is removed; what earlier
+// writers that were killed left beside the target is removed before anything is written.
 class ReplacementWriter {
 public:
     explicit ReplacementWriter(std::wstring_view target);  // see Ready()
@@ -44,7 +46,7 @@ private:
     DWORD m_error = 0;
 };
 
-// A whole new content through a ReplacementWriter.
-bool ReplaceFileAtomically(std::wstring_view path, std::string_view content);
+// A whole new content through a ReplacementWriter: ERROR_SUCCESS, or the error of the failed step.
+DWORD ReplaceFileAtomically(std::wstring_view path, std::string_view content);
 
 }  // namespace text::win32

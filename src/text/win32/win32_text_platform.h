@@ -5,7 +5,8 @@
 
 namespace text {
 
-// One process-wide instance; it keeps no state, so any thread may use it.
+// One process-wide instance; it keeps no state, so any thread may use it (its message box
+// belongs to the calling thread).
 TextPlatform& Win32TextPlatform();
 
 }  // namespace text

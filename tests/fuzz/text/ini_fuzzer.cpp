@@ -3,7 +3,8 @@
 //
 // Invariants: nothing crashes; decoding offsets are sound; a write succeeds exactly when the
 // names and value can be stored, and then reads back exactly; a write never removes a CR or LF
-// of the old file, and one that kept the encoding changes the bytes of one line at most.
+// of the old file, and one that kept the encoding changes the bytes of one line at most; a
+// language file read once answers every lookup as the profile functions do.
 
 #include <algorithm>
 #include <cstddef>
@@ -15,6 +16,7 @@
 
 #include "text/ini_profile.h"
 #include "text/ini_syntax.h"
+#include "text/language_file_content.h"
 #include "text/text_encoding.h"
 
 namespace {
@@ -110,6 +112,13 @@ void CheckWrite(std::string_view file, const text::DecodedText& before, std::u16
     }
 }
 
+void CheckLanguageFile(std::string_view file, std::u16string_view key) {
+    const std::u16string_view kMissing(u"\0missing", 8);  // no value read from a file holds a NUL
+    text::LanguageFileContent content(file);
+    Require(content.Name() == text::GetProfileValue(file, u"Setting", u"Language", u"", SIZE_MAX));
+    Require(content.Text(key).value_or(kMissing) == text::GetProfileValue(file, u"String", key, kMissing, SIZE_MAX));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -122,6 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     text::DecodedText decoded = text::DecodeFileText(file);
     CheckDecoding(file, decoded);
+    CheckLanguageFile(file, key);
     std::size_t buffer = flags & 0x3F;
     Require(text::GetProfileValue(file, section, key, value, buffer).size() < std::max<std::size_t>(buffer, 1));
     CheckWrite(file, decoded, section, key, value);

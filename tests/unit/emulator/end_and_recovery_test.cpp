@@ -164,6 +164,28 @@ TEST_F(RecoveryTest, PlainFileOfUnknownOriginIsKeptAsideAndNamed)
     EXPECT_EQ(files.Bytes(kPlainFile), englishState);
 }
 
+TEST_F(RecoveryTest, StartRemovesWhatKilledWritesLeftBesideTheSessionsFiles)
+{
+    LeaveInterruptedSession(kChineseFile, "still in use");
+    desktop.Open(u"Device Emulator");  // no write-back now: only the start's own clean-up runs
+    files.runningProcesses = {88};
+    const std::u16string ended[] = {kPlainFile + u".77-1-0.tmp", kRecordFile + u".77-2-0.tmp",
+                                    kEnglishFile + u".77-3-0.tmp", kChineseFile + u".77-4-1.tmp"};
+    const std::u16string kept[] = {kChineseFile + u".88-4-0.tmp", kPlainFile + u".unsaved-001",
+                                   kChineseFile + u".bak", u"D:\\Launcher\\other.dll.77-1-0.tmp"};
+    for (const auto& path : ended)
+        files.Put(path, "partial");
+    for (const auto& path : kept)
+        files.Put(path, "keep");
+    session.ResumeInterruptedSession();
+    for (const auto& path : ended)
+        EXPECT_FALSE(files.Has(path)) << std::string(path.begin(), path.end());
+    for (const auto& path : kept)
+        EXPECT_TRUE(files.Has(path)) << std::string(path.begin(), path.end());
+    EXPECT_EQ(files.Bytes(kPlainFile), "still in use");
+    EXPECT_TRUE(session.IsLaunched());
+}
+
 TEST_F(RecoveryTest, StaleRecordWithoutAPlainFileIsRemoved)
 {
     LeaveInterruptedSession(kChineseFile, "x");

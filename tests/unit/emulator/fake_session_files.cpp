@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text/replacement_name.h"
+
 namespace emulator::testing {
 namespace {
 
@@ -91,8 +93,22 @@ std::unique_ptr<InputFile> FakeSessionFiles::OpenExclusive(std::u16string_view p
     return std::make_unique<FakeInput>(it->second.bytes, readPiece);
 }
 
+void FakeSessionFiles::RemoveLeftoverReplacements(std::u16string_view target)
+{
+    const std::u16string key = FullPath(target);
+    const std::u16string folder = ParentOf(key) + u"\\";
+    const std::u16string name = key.substr(folder.size());
+    std::erase_if(entries, [&](const auto& entry) {
+        if (entry.second.directory || entry.first.compare(0, folder.size(), folder) != 0 || held.count(entry.first))
+            return false;
+        auto writer = text::ReplacementWriterId(std::u16string_view(entry.first).substr(folder.size()), name);
+        return writer && !runningProcesses.count(*writer);
+    });
+}
+
 std::unique_ptr<ReplacementFile> FakeSessionFiles::CreateReplacement(std::u16string_view target, FileError& error)
 {
+    RemoveLeftoverReplacements(target);
     const std::u16string key = FullPath(target);
     if (readOnlyTargets.count(key) || !ParentIsUsable(key)) {
         error = FileError{FileError::Kind::AccessDenied, 5};

@@ -2,6 +2,7 @@
 // An in-memory file system with the failures a real one has: files held open by other processes,
 // full disks, read-only places, and a process killed in the middle of a write.
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <set>
@@ -32,6 +33,7 @@ public:
     std::map<std::u16string, std::size_t> killAfter;      // the process dies past so many bytes into this target
     std::size_t readPiece = 4093;              // short reads, so chunks do not line up with the key
     std::u16string currentDirectory = u"D:\\Launcher\\";
+    std::set<std::uint32_t> runningProcesses;  // writers of replacement files that are still at work
     int replacementsCommitted = 0;
 
     void Put(const std::u16string& path, std::string bytes) { entries[path] = Entry{std::move(bytes)}; }
@@ -41,6 +43,7 @@ public:
 
     std::unique_ptr<InputFile> OpenExclusive(std::u16string_view path, FileError& error) override;
     std::unique_ptr<ReplacementFile> CreateReplacement(std::u16string_view target, FileError& error) override;
+    void RemoveLeftoverReplacements(std::u16string_view target) override;
     bool FileExists(std::u16string_view path) override { return Has(FullPath(path)); }
     bool DirectoryExists(std::u16string_view path) override;
     void MakeDirectory(std::u16string_view path) override;

@@ -37,8 +37,9 @@ void FakeTextPlatform::AddFolder(std::u16string_view path) { nodes_.push_back({s
 void FakeTextPlatform::AddFile(std::u16string_view path, std::string_view content) {
     if (Node* node = Find(path)) {
         node->content = content;
+        node->version = nextVersion_++;
     } else {
-        nodes_.push_back({std::u16string(path), false, Bytes(content)});
+        nodes_.push_back({std::u16string(path), false, Bytes(content), nextVersion_++});
     }
 }
 
@@ -74,25 +75,46 @@ std::vector<DirectoryEntry> FakeTextPlatform::FindFiles(std::u16string_view patt
 }
 
 std::optional<Bytes> FakeTextPlatform::ReadWholeFile(std::u16string_view path) {
+    ++readCount;
     const Node* node = Find(path);
     if (node == nullptr || node->isDirectory || unreadableFiles.contains(std::u16string(path))) return std::nullopt;
+    if (auto reported = reportedSizes.find(std::u16string(path));
+        reported != reportedSizes.end() && reported->second > kMaxTextFileBytes) {
+        return std::nullopt;
+    }
+    if (auto held = heldForReads.find(std::u16string(path)); held != heldForReads.end() && held->second > 0) {
+        --held->second;
+        return std::nullopt;
+    }
     return node->content;
+}
+
+std::optional<FileStamp> FakeTextPlatform::StampOf(std::u16string_view path) {
+    const Node* node = Find(path);
+    if (node == nullptr || node->isDirectory) return std::nullopt;
+    auto reported = reportedSizes.find(std::u16string(path));
+    return FileStamp{reported != reportedSizes.end() ? reported->second : node->content.size(), node->version};
 }
 
 bool FakeTextPlatform::PathExists(std::u16string_view path) { return Find(path) != nullptr; }
 
-bool FakeTextPlatform::ReplaceFileContent(std::u16string_view path, std::string_view content) {
+WriteResult FakeTextPlatform::ReplaceFileContent(std::u16string_view path, std::string_view content) {
     Node* node = Find(path);
-    if (failWrites || (node != nullptr && node->isDirectory) || !CanCreateIn(path)) return false;
+    if (failWrites || (node != nullptr && node->isDirectory) || !CanCreateIn(path)) {
+        return WriteResult::Failed(u"access denied");
+    }
+    if (node != nullptr && heldForReads.contains(std::u16string(path)) && heldForReads[std::u16string(path)] > 0) {
+        return WriteResult::Failed(u"in use");
+    }
     ++replaceCount;
     AddFile(path, content);
-    return true;
+    return WriteResult::Done();
 }
 
-bool FakeTextPlatform::MakeDirectory(std::u16string_view path) {
-    if (Find(path) != nullptr || !CanCreateIn(path)) return false;
+WriteResult FakeTextPlatform::MakeDirectory(std::u16string_view path) {
+    if (Find(path) != nullptr || !CanCreateIn(path)) return WriteResult::Failed(u"access denied");
     AddFolder(path);
-    return true;
+    return WriteResult::Done();
 }
 
 std::optional<Bytes> FakeTextPlatform::LoadOwnerData(int resourceId) {

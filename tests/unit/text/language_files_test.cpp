@@ -20,7 +20,7 @@ constexpr std::uint16_t kUsLangId = 0x0409;
 class LanguageFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_strLanguageFile.clear();
+        ForgetLanguageState();
         EXPECT_EQ(InitAppPaths(platform), u"C:\\App\\");
     }
     std::u16string StoredLanguage() {
@@ -124,13 +124,22 @@ TEST_F(LanguageFilesTest, UserFileWithAnotherScriptIsOfferedAndSelectable) {
     EXPECT_EQ(g_strLanguageFile, kFolder + u"\\fr.ini");
 }
 
-TEST_F(LanguageFilesTest, LongNamesAreListedCutButSelectedWhole) {
+TEST_F(LanguageFilesTest, NamesOfAnyLengthAreSelectedAndStoredWholeButListedCut) {
     StartOnce(kUsLangId);
-    std::string longName(150, 'L');
-    AddLanguageFile(u"long.ini", "[Setting]\r\nLanguage=" + longName + "\r\n");
-    EXPECT_EQ(ListLanguages(platform, g_strAppDir).names.back(), std::u16string(99, u'L'));
-    SelectLanguage(platform, std::u16string(150, u'L'));
-    EXPECT_EQ(g_strLanguageFile, kFolder + u"\\long.ini");
+    for (std::size_t length : {150u, 999u, 1000u, 1500u, 70000u}) {
+        std::string longName(length - 1, 'L');
+        longName += 'Z';  // a name cut anywhere differs
+        AddLanguageFile(u"long.ini", "[Setting]\r\nLanguage=" + longName + "\r\n");
+        EXPECT_EQ(ListLanguages(platform, g_strAppDir).names.back(), std::u16string(99, u'L'));
+        std::u16string name(longName.begin(), longName.end());
+        SelectLanguage(platform, name);
+        EXPECT_EQ(g_strLanguageFile, kFolder + u"\\long.ini") << length;
+        const Bytes stored = platform.FileContent(kSettingFile);
+        EXPECT_EQ(stored, "[Setting]\r\nLanguage=" + longName + "\r\n") << length;
+        StartOnce(kUsLangId);
+        EXPECT_EQ(g_strLanguageFile, kFolder + u"\\long.ini") << length;
+        EXPECT_EQ(platform.FileContent(kSettingFile), stored) << "read back and stored again unchanged";
+    }
 }
 
 TEST_F(LanguageFilesTest, TextLookupUnescapesLineBreaksCutsAndRereads) {
@@ -145,16 +154,6 @@ TEST_F(LanguageFilesTest, TextLookupUnescapesLineBreaksCutsAndRereads) {
     EXPECT_EQ(LoadLanguageText(platform, u"lines"), u"changed");
     platform.RemoveFile(kFolder + u"\\x.ini");
     EXPECT_EQ(LoadLanguageText(platform, u"lines"), u"String Not found");
-}
-
-TEST_F(LanguageFilesTest, ReadOnlyProgramFolderFallsBackToMissingTexts) {
-    platform.readOnlyFolders.insert(u"C:\\App");
-    StartOnce(kChinaLangId);
-    EXPECT_FALSE(platform.PathExists(kFolder));
-    EXPECT_FALSE(platform.PathExists(kSettingFile));
-    EXPECT_EQ(g_strLanguageFile, kChineseFile);
-    EXPECT_EQ(LoadLanguageText(platform, u"IDS_MENU_RUN"), u"String Not found");
-    EXPECT_EQ(ListLanguages(platform, g_strAppDir).storedSetting, u"English");
 }
 
 TEST_F(LanguageFilesTest, ExtractReportsOnlyAMissingResource) {

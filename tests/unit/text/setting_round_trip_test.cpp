@@ -72,6 +72,7 @@ TEST(SettingRoundTrip, EveryGeneratedNameReadsBackExactly) {
 
 TEST(SettingRoundTrip, EveryGeneratedLanguageIsSelectedAndStored) {
     NameGenerator names(936);
+    ForgetLanguageState();
     testing::FakeTextPlatform platform;
     InitAppPaths(platform);
     platform.AddFolder(u"C:\\App\\Language");

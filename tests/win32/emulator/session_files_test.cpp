@@ -174,8 +174,14 @@ TEST_F(SessionFilesTest, WriteBackKilledAtAnyMomentLeavesTheEmulationFileWhole)
         const std::string now = ReadBinaryFile(target);
         EXPECT_TRUE(now == oldTarget || now == newTarget) << "round " << round << ", killed after " << killAfter.count()
                                                           << " ms: the file is " << now.size() << " bytes of a mix";
+        // Each write first removes what the killed ones before it left: only this round's may remain.
+        EXPECT_LE(StrayFiles(folder, {"winsetup.dess", "PPC_ENS.dll"}).size(), 1u) << "round " << round;
     }
     EXPECT_GE(killed, 12) << "most rounds should have ended part-way";
+
+    ASSERT_TRUE(runChild(std::chrono::milliseconds(60000)));
+    EXPECT_EQ(ReadBinaryFile(target), newTarget);
+    EXPECT_TRUE(StrayFiles(folder, {"winsetup.dess", "PPC_ENS.dll"}).empty());
 }
 
 }  // namespace

@@ -127,6 +127,7 @@ TEST_F(Win32PlatformTest, KnowsTheProgramAndTheSystemLanguage) {
 }
 
 TEST_F(Win32PlatformTest, FirstStartWritesTheLanguageFolderAndShowsItsTexts) {
+    ForgetLanguageState();
     g_strAppDir = AsU16(folder_ + L"\\");
     g_strSettingFile = g_strAppDir + u"setting.ini";
     SelectLanguage(platform, u"English");
@@ -139,6 +140,25 @@ TEST_F(Win32PlatformTest, FirstStartWritesTheLanguageFolderAndShowsItsTexts) {
     EXPECT_EQ(LanguageText(L"IDC_BTN_EXIT"), L"是否要退出Kovrin3.0_PC？");
     EXPECT_EQ(LanguageText(L"NoSuchKey"), L"String Not found");
     EXPECT_EQ(ListLanguages(platform, g_strAppDir).names.size(), 2u);
+}
+
+TEST_F(Win32PlatformTest, ABuiltinFileHeldByAnotherProgramStillGivesItsTexts) {
+    ForgetLanguageState();
+    g_strAppDir = AsU16(folder_ + L"\\");
+    g_strSettingFile = g_strAppDir + u"setting.ini";
+    SelectLanguage(platform, u"English");
+    SelectLanguage(platform, u"English");
+    const std::wstring english = folder_ + L"\\Language\\PC_Kovrin_EN.ini";
+    HANDLE held = CreateFileW(english.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ForgetLanguageState();  // the next start
+    SelectLanguage(platform, u"English");
+    EXPECT_EQ(LanguageText(L"IDS_MENU_RUN"), L"Star");
+    EXPECT_EQ(LanguageText(L"IDS_MAIN_TITLE"), L"Kovrin3.0_PC");
+    EXPECT_EQ(platform.ReadWholeFile(g_strSettingFile), "[Setting]\r\nLanguage=English\r\n");
+    EXPECT_FALSE(platform.WhyUnreadable(AsU16(english)).empty());
+    CloseHandle(held);
+    EXPECT_TRUE(platform.WhyUnreadable(AsU16(english)).empty());
 }
 
 }  // namespace

@@ -1,0 +1,18 @@
+#include "emulator/session_leftovers.h"
+
+#include "emulator/session_paths.h"
+#include "emulator/session_record.h"
+
+namespace emulator {
+
+void RemoveSessionLeftovers(SessionFiles& files)
+{
+    files.RemoveLeftoverReplacements(g_strTempStateFile);
+    files.RemoveLeftoverReplacements(SessionRecordPath());
+    if (!g_strEmulationFile.empty())
+        files.RemoveLeftoverReplacements(files.FullPath(g_strEmulationFile));
+    if (auto recorded = ReadSessionRecord(files); recorded && !recorded->empty())
+        files.RemoveLeftoverReplacements(*recorded);
+}
+
+}  // namespace emulator

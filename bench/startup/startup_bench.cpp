@@ -1,0 +1,172 @@
+// Start-up time of the launcher against a bare window program: both are started alternately, in
+// a fresh program folder each time and in a folder used before, and timed from process creation
+// to a shown, fully painted window whose thread waits for input. Prints medians and ratios.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Program {
+    const wchar_t* name;
+    std::wstring exe;
+    std::wstring fileName;
+};
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindShownWindow(HWND window, LPARAM parameter)
+{
+    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    RECT rect;
+    if (owner == search.processId && IsWindowVisible(window) && GetWindowRect(window, &rect) &&
+        rect.right - rect.left == 440 && rect.bottom - rect.top == 346) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindUnpaintedChild(HWND child, LPARAM parameter)
+{
+    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(parameter) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool FullyPainted(HWND window)
+{
+    if (GetUpdateRect(window, nullptr, FALSE))
+        return false;
+    bool unpainted = false;
+    EnumChildWindows(window, FindUnpaintedChild, reinterpret_cast<LPARAM>(&unpainted));
+    return !unpainted;
+}
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+}
+
+// Milliseconds from CreateProcess to an idle, painted 440 x 346 window; the program is then
+// closed as a user would close it. Negative when it never got there.
+double TimeStart(const std::wstring& folder, const std::wstring& exe)
+{
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &process))
+        return -1;
+    CloseHandle(process.hThread);
+
+    double elapsed = -1;
+    WindowSearch search{process.dwProcessId, nullptr};
+    if (WaitForInputIdle(process.hProcess, 20000) == 0) {
+        const DWORD deadline = GetTickCount() + 20000;
+        while (GetTickCount() < deadline) {
+            search.found = nullptr;
+            EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
+            if (search.found && FullyPainted(search.found)) {
+                QueryPerformanceCounter(&end);
+                elapsed = Seconds(start, end) * 1000.0;
+                break;
+            }
+            Sleep(1);
+        }
+    }
+    if (search.found)
+        PostMessageW(search.found, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hProcess);
+    return elapsed;
+}
+
+std::wstring PlaceIn(const std::wstring& folder, const Program& program)
+{
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring exe = folder + L"\\" + program.fileName;
+    CopyFileW(program.exe.c_str(), exe.c_str(), FALSE);
+    return exe;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+std::wstring FileNameOf(const std::wstring& path)
+{
+    const auto slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: kovrin_startup_bench <launcher.exe> <bare_window.exe> <work folder> [rounds]\n");
+        return 2;
+    }
+    const Program programs[2] = {{L"launcher", argv[1], FileNameOf(argv[1])},
+                                 {L"bare window", argv[2], FileNameOf(argv[2])}};
+    const std::wstring work = argv[3];
+    const int rounds = argc > 4 ? std::max(1, _wtoi(argv[4])) : 15;
+    CreateDirectoryW(work.c_str(), nullptr);
+
+    std::wstring usedExe[2];
+    for (int p = 0; p < 2; ++p) {
+        usedExe[p] = PlaceIn(work + L"\\used-" + std::to_wstring(p), programs[p]);
+        TimeStart(work + L"\\used-" + std::to_wstring(p), usedExe[p]);  // makes the folder a used one
+    }
+
+    std::vector<double> fresh[2], used[2];
+    int failures = 0;
+    for (int round = 0; round < rounds; ++round) {
+        // Who goes first changes every round, so neither profits from the other's warm caches.
+        for (int turn = 0; turn < 2; ++turn) {
+            const int p = (round + turn) % 2;
+            const std::wstring folder = work + L"\\fresh-" + std::to_wstring(round) + L"-" + std::to_wstring(p);
+            const double freshTime = TimeStart(folder, PlaceIn(folder, programs[p]));
+            const double usedTime = TimeStart(work + L"\\used-" + std::to_wstring(p), usedExe[p]);
+            if (freshTime < 0 || usedTime < 0)
+                ++failures;
+            else {
+                fresh[p].push_back(freshTime);
+                used[p].push_back(usedTime);
+            }
+        }
+    }
+    if (failures) {
+        std::printf("%d starts never reached a painted, idle window\n", failures);
+        return 1;
+    }
+    std::printf("start-up to a painted, idle window, medians of %d alternating runs:\n", rounds);
+    const char* kinds[2] = {"fresh folder", "used folder "};
+    std::vector<double>* sets[2] = {fresh, used};
+    for (int k = 0; k < 2; ++k) {
+        const double launcher = Median(sets[k][0]), bare = Median(sets[k][1]);
+        std::printf("  %s: launcher %6.1f ms, bare window %6.1f ms, ratio %.2f (aim at most 1.30)\n", kinds[k],
+                    launcher, bare, launcher / bare);
+    }
+    return 0;
+}

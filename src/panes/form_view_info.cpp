@@ -23,7 +23,7 @@ LOGFONTW WantedPublisherFont()
 
 }  // namespace
 
-CFormViewInfo::CFormViewInfo() : CFormView(IDD_FORM_INFO)
+CFormViewInfo::CFormViewInfo() : CFormView(IDD_FORM_INFO), m_strip(IDB_INFO_STRIP)
 {
 }
 
@@ -59,14 +59,7 @@ void CFormViewInfo::OnDraw(HDC dc)
 {
     framework::DcStateScope state(dc);
     const RECT client = GetClientRect();
-    framework::UniqueBitmap strip(static_cast<HBITMAP>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_INFO_STRIP), IMAGE_BITMAP, 0, 0, 0)));
-    framework::UniqueBrush brush(strip ? ::CreatePatternBrush(strip.get()) : nullptr);
-    if (brush) {
-        // The pattern starts at the DC's brush origin, the pane's top-left corner.
-        framework::SelectScope selectBrush(dc, brush.get());
-        ::PatBlt(dc, client.left, client.top, client.right - client.left, client.bottom - client.top, PATCOPY);
-    }
+    m_strip.Fill(dc, client);
 
     ::SetBkMode(dc, TRANSPARENT);
     RECT line = PublisherRect();

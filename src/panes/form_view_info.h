@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "framework/bitmap_background.h"
 #include "framework/form_view.h"
 
 class CFormViewInfo : public CFormView {
@@ -25,4 +26,5 @@ protected:
 
 private:
     std::wstring m_strPublisher;
+    framework::BitmapBackground m_strip;
 };

@@ -35,7 +35,7 @@ void GiveIcon(CButtonMx& button, UINT iconId)
 
 }  // namespace
 
-CFormViewTitle::CFormViewTitle() : CFormView(IDD_FORM_TITLE)
+CFormViewTitle::CFormViewTitle() : CFormView(IDD_FORM_TITLE), m_banner(IDB_BANNER)
 {
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "framework/bitmap_background.h"
 #include "framework/form_view.h"
 #include "framework/gdi_handles.h"
 #include "widgets/button_mx.h"
@@ -55,4 +56,5 @@ private:
     void MakeButtonsTransparent();
 
     framework::UniqueFont m_listFont;  // the drop-down's font when the dialog font lacks glyphs
+    framework::BitmapBackground m_banner;
 };

@@ -57,14 +57,7 @@ void CFormViewTitle::OnDraw(HDC dc)
 {
     framework::DcStateScope state(dc);
     const RECT client = GetClientRect();
-    framework::UniqueBitmap banner(static_cast<HBITMAP>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP, 0, 0, 0)));
-    framework::UniqueBrush brush(banner ? ::CreatePatternBrush(banner.get()) : nullptr);
-    if (brush) {
-        // The pattern starts at the DC's brush origin, the pane's top-left corner.
-        framework::SelectScope selectBrush(dc, brush.get());
-        ::PatBlt(dc, client.left, client.top, client.right - client.left, client.bottom - client.top, PATCOPY);
-    }
+    m_banner.Fill(dc, client);
     ::SetBkMode(dc, TRANSPARENT);
 
     const std::wstring label = text::LanguageText(L"IDC_STATIC_LANG");

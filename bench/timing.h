@@ -1,5 +1,5 @@
 #pragma once
-// Median wall-clock time of repeated runs: robust against one slow outlier on a busy machine.
+// Wall-clock timing and medians: a median is robust against one slow outlier on a busy machine.
 
 #include <algorithm>
 #include <chrono>
@@ -8,16 +8,26 @@
 namespace bench {
 
 template <typename Work>
+double SecondsOf(Work work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+template <typename Work>
 double MedianSeconds(int runs, Work work)
 {
     std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    for (int i = 0; i < runs; ++i)
+        times.push_back(SecondsOf(work));
+    return Median(std::move(times));
 }
 
 }  // namespace bench

@@ -23,21 +23,27 @@ std::uint64_t KeyWord(std::size_t phase)
 
 void ScrambleInPlace(std::span<std::byte> data, std::uint64_t fileOffset)
 {
-    std::byte* p = data.data();
-    std::size_t n = data.size();
+    ScrambleInto(data, data, fileOffset);
+}
+
+void ScrambleInto(std::span<const std::byte> source, std::span<std::byte> target, std::uint64_t fileOffset)
+{
+    const std::byte* from = source.data();
+    std::byte* to = target.data();
+    const std::size_t n = source.size();
     std::size_t phase = static_cast<std::size_t>(fileOffset % 4);
 
     const std::uint64_t key = KeyWord(phase);
     std::size_t i = 0;
     for (; i + 8 <= n; i += 8) {
         std::uint64_t word;
-        std::memcpy(&word, p + i, sizeof word);
+        std::memcpy(&word, from + i, sizeof word);
         word ^= key;
-        std::memcpy(p + i, &word, sizeof word);
+        std::memcpy(to + i, &word, sizeof word);
     }
     // A multiple of 8 bytes keeps the phase; the tail goes byte by byte.
     for (; i < n; ++i)
-        p[i] ^= std::byte{KeyByte(phase + i)};
+        to[i] = from[i] ^ std::byte{KeyByte(phase + i)};
 }
 
 }  // namespace emulator

@@ -13,5 +13,8 @@ inline constexpr char16_t kScrambleKey[] = u"KEMAR3914";
 
 // Scrambles (or unscrambles) `data`, which starts at byte `fileOffset` of the file.
 void ScrambleInPlace(std::span<std::byte> data, std::uint64_t fileOffset);
+// The same pass from `source` into the first source.size() bytes of `target`, which must hold
+// that many; the two may be the same buffer but must not overlap otherwise.
+void ScrambleInto(std::span<const std::byte> source, std::span<std::byte> target, std::uint64_t fileOffset);
 
 }  // namespace emulator

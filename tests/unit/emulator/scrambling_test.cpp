@@ -30,6 +30,10 @@ TEST(StateScrambler, PiecesAtTheirOffsetsScrambleLikeTheWhole)
         }
         EXPECT_EQ(pieces, whole) << "pieces of " << cut;
     }
+    std::string into(original.size() + 1, '!');
+    ScrambleInto({reinterpret_cast<const std::byte*>(original.data()) + 1, original.size() - 1}, Bytes(into), 1);
+    EXPECT_EQ(into.substr(0, original.size() - 1), whole.substr(1)) << "from one buffer into another";
+    EXPECT_EQ(into.substr(original.size() - 1), "!!") << "nothing past the source's length";
 }
 
 class XorFileCopyTest : public SessionFixture {};

@@ -2,6 +2,7 @@
 # folder, the texts as Windows Notepad reads them (UTF-8 byte-order mark, CR LF only).
 #   cmake -DZIP=path.zip -DEXE=path/PC_Kovrin3.0.exe -DWORK=scratch-dir -P check_package_zip.cmake
 cmake_minimum_required(VERSION 3.20)
+get_filename_component(WORK "${WORK}" ABSOLUTE)
 file(REMOVE_RECURSE ${WORK})
 file(ARCHIVE_EXTRACT INPUT ${ZIP} DESTINATION ${WORK})
 file(GLOB_RECURSE found RELATIVE ${WORK} LIST_DIRECTORIES true ${WORK}/*)

@@ -33,7 +33,9 @@ std::wstring TokenAfter(const std::wstring& arguments, const std::wstring& optio
 // Raises the start counter in the state file, in place; nothing when the file has none.
 std::optional<long> CountStart(const std::wstring& stateFile)
 {
-    HANDLE file = CreateFileW(stateFile.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Shared: the look for a counter must not keep anyone else from the state, even for a moment.
+    HANDLE file = CreateFileW(stateFile.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
     std::string bytes(GetFileSize(file, nullptr), '\0');

@@ -27,16 +27,6 @@ namespace fs = std::filesystem;
 
 enum Item { RunItem, HelpItem, ConfigItem, AboutItem, ExitItem };
 
-HWND CommandList(HWND frame)
-{
-    HWND splitter = GetWindow(frame, GW_CHILD);
-    for (HWND pane = splitter ? GetWindow(splitter, GW_CHILD) : nullptr; pane; pane = GetWindow(pane, GW_HWNDNEXT)) {
-        if (HWND list = GetDlgItem(pane, 1007))
-            return list;
-    }
-    return nullptr;
-}
-
 POINT Middle(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
 
 std::wstring TextOf(HWND window)

@@ -24,16 +24,6 @@ namespace fs = std::filesystem;
 
 const std::vector<std::wstring> kEnglishCommands{L"Star", L"Help", L"Config", L"About", L"Exit"};
 
-HWND CommandList(HWND frame)
-{
-    HWND splitter = GetWindow(frame, GW_CHILD);
-    for (HWND pane = splitter ? GetWindow(splitter, GW_CHILD) : nullptr; pane; pane = GetWindow(pane, GW_HWNDNEXT)) {
-        if (HWND list = GetDlgItem(pane, 1007))
-            return list;
-    }
-    return nullptr;
-}
-
 // The command texts as the user reads them, once all five are there.
 std::vector<std::wstring> CommandTexts(HWND frame)
 {

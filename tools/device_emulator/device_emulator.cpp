@@ -6,8 +6,12 @@
 //   exit_after_ms=N    close its window by itself N ms after showing it
 //   linger_ms=N        stay alive N ms after its window has gone (saving late)
 //   save=TEXT          on a normal end, append TEXT to the state file (the device saved its state)
+// A state file with a line "starts=N" is a device that counts its starts: the stand-in saves
+// N+1 there at once and shows "Started N+1 times", so a demo sees its state come back each run.
 #include <windows.h>
 
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "../stand_in_common/stand_in.h"
@@ -26,9 +30,63 @@ std::wstring TokenAfter(const std::wstring& arguments, const std::wstring& optio
     return arguments.substr(begin, end == std::wstring::npos ? std::wstring::npos : end - begin);
 }
 
+// Raises the start counter in the state file, in place; nothing when the file has none.
+std::optional<long> CountStart(const std::wstring& stateFile)
+{
+    // Shared: the look for a counter must not keep anyone else from the state, even for a moment.
+    HANDLE file = CreateFileW(stateFile.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD done = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+    bytes.resize(done);
+    const std::string key = "starts=";
+    auto at = bytes.rfind("\n" + key);
+    at = at != std::string::npos ? at + 1 : (bytes.compare(0, key.size(), key) == 0 ? 0 : std::string::npos);
+    std::optional<long> count;
+    if (at != std::string::npos) {
+        const auto digits = at + key.size();
+        const auto end = bytes.find_first_not_of("0123456789", digits);
+        count = std::strtol(bytes.c_str() + digits, nullptr, 10) + 1;
+        bytes.replace(digits, (end == std::string::npos ? bytes.size() : end) - digits, std::to_string(*count));
+        SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+        SetEndOfFile(file);
+        stand_in::Log(L"started " + std::to_wstring(*count) + L" times");
+    }
+    CloseHandle(file);
+    return count;
+}
+
+void PaintCounter(HWND window, const std::wstring& text)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    HFONT font = CreateFontW(-28, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"Tahoma");
+    HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, text.c_str(), -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    EndPaint(window, &paint);
+}
+
 LRESULT CALLBACK EmulatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_NCCREATE:
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_PAINT:
+        if (const auto* text = reinterpret_cast<const std::wstring*>(GetWindowLongPtrW(window, GWLP_USERDATA)); text && !text->empty()) {
+            PaintCounter(window, *text);
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_TIMER:
         if (wParam == kExitTimer)
             DestroyWindow(window);
@@ -70,6 +128,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     stand_in::Log(std::wstring(L"cwd=") + folder);
 
     const std::wstring stateFile = TokenAfter(arguments, L"/s");
+    const auto starts = CountStart(stateFile);
+    std::wstring shown = starts ? L"Started " + std::to_wstring(*starts) + (*starts == 1 ? L" time" : L" times") : L"";
     HANDLE held = INVALID_HANDLE_VALUE;
     if (control.Number(L"hold")) {
         held = CreateFileW(stateFile.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -85,7 +145,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     windowClass.lpszClassName = L"KovrinStandInDeviceEmulator";
     RegisterClassW(&windowClass);
     HWND window = CreateWindowW(windowClass.lpszClassName, L"Device Emulator", WS_OVERLAPPEDWINDOW, 40, 40, 320, 240,
-                                nullptr, nullptr, instance, nullptr);
+                                nullptr, nullptr, instance, &shown);
     ShowWindow(window, show);
     stand_in::Log(L"window shown");
     if (const int exitAfter = control.Number(L"exit_after_ms"))

@@ -83,4 +83,14 @@ RECT ListItemScreenRect(HWND list, int item, int code)
     return rect;
 }
 
+HWND CommandList(HWND frame)
+{
+    HWND splitter = GetWindow(frame, GW_CHILD);
+    for (HWND pane = splitter ? GetWindow(splitter, GW_CHILD) : nullptr; pane; pane = GetWindow(pane, GW_HWNDNEXT)) {
+        if (HWND list = GetDlgItem(pane, 1007))
+            return list;
+    }
+    return nullptr;
+}
+
 }  // namespace e2e

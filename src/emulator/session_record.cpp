@@ -29,6 +29,32 @@ std::optional<std::u16string> Decode(const std::string& bytes)
     return text;
 }
 
+bool SamePathIgnoringCase(std::u16string_view a, std::u16string_view b)
+{
+    auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; };
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (fold(a[i]) != fold(b[i]))
+            return false;
+    return true;
+}
+
+// This program records full paths only (a drive or a network path) of the emulation file. A
+// record after a crash can hold anything: a relative path, a control character that the system
+// would cut the name at, or the session's own files would send the state where nobody finds it,
+// or into the very file that is deleted next.
+bool IsRecordedTarget(std::u16string_view path)
+{
+    const bool drive = path.size() > 3 && path[1] == u':' && path[2] == u'\\';
+    const bool network = path.size() > 2 && path[0] == u'\\' && path[1] == u'\\';
+    for (char16_t c : path)
+        if (c < u' ')
+            return false;
+    return (drive || network) && !SamePathIgnoringCase(path, g_strTempStateFile) &&
+           !SamePathIgnoringCase(path, SessionRecordPath());
+}
+
 }  // namespace
 
 bool WriteSessionRecord(SessionFiles& files, std::u16string_view emulationFile, FileError& error)
@@ -44,7 +70,10 @@ bool WriteSessionRecord(SessionFiles& files, std::u16string_view emulationFile, 
 std::optional<std::u16string> ReadSessionRecord(SessionFiles& files)
 {
     auto bytes = files.ReadSmallFile(SessionRecordPath());
-    return bytes ? Decode(*bytes) : std::nullopt;
+    auto path = bytes ? Decode(*bytes) : std::nullopt;
+    if (!path || !IsRecordedTarget(*path))
+        return std::nullopt;
+    return path;
 }
 
 void DeleteSessionRecord(SessionFiles& files) { files.RemoveFile(SessionRecordPath()); }

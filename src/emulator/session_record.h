@@ -12,6 +12,8 @@
 namespace emulator {
 
 bool WriteSessionRecord(SessionFiles& files, std::u16string_view emulationFile, FileError& error);
+// Nothing when there is no record, or when it holds what this program never records: anything
+// but a full path, or one of the session's own files.
 std::optional<std::u16string> ReadSessionRecord(SessionFiles& files);
 void DeleteSessionRecord(SessionFiles& files);
 

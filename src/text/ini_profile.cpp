@@ -81,9 +81,12 @@ TextEdit PlanEdit(std::u16string_view text, std::u16string_view section, std::u1
     return {line.valueBegin, line.contentEnd, StoredValue(value)};
 }
 
-bool ReadsBack(std::string_view bytes, std::u16string_view section, std::u16string_view key,
-               std::u16string_view value) {
-    std::optional<std::u16string> read = FindValue(DecodeFile(bytes), section, key);
+// The bytes decode to `text` and give `value` back: one decoding serves both checks.
+bool ReadsBackAs(std::string_view bytes, std::u16string_view text, std::u16string_view section,
+                 std::u16string_view key, std::u16string_view value) {
+    std::u16string decoded = DecodeFile(bytes);
+    if (decoded != text) return false;
+    std::optional<std::u16string> read = FindValue(decoded, section, key);
     return read && *read == value;
 }
 
@@ -125,11 +128,11 @@ std::optional<Bytes> SetProfileValue(std::string_view fileBytes, std::u16string_
     // The spliced bytes must read as the intended text: new bytes can also change how the rest
     // of the file is told apart (code page 936 that now passes for UTF-8, or the reverse).
     std::optional<Bytes> spliced = SpliceInPlace(fileBytes, decoded, edit);
-    if (spliced && DecodeFile(*spliced) == expected && ReadsBack(*spliced, section, key, value)) return spliced;
+    if (spliced && ReadsBackAs(*spliced, expected, section, key, value)) return spliced;
 
     for (FileEncoding encoding : {FileEncoding::Utf8Bom, FileEncoding::Utf16Le}) {
         std::optional<Bytes> bytes = EncodeFile(expected, encoding);
-        if (bytes && ReadsBack(*bytes, section, key, value)) return bytes;
+        if (bytes && ReadsBackAs(*bytes, expected, section, key, value)) return bytes;
     }
     return std::nullopt;
 }

@@ -195,6 +195,23 @@ TEST_F(RecoveryTest, StaleRecordWithoutAPlainFileIsRemoved)
     EXPECT_FALSE(session.IsLaunched());
 }
 
+// A record torn by a crash must not send the state where nobody finds it, nor into the session's
+// own files that are deleted next: its state is kept aside instead, and the user told.
+TEST_F(RecoveryTest, RecordNamingNoFileOfOursKeepsTheStateAside)
+{
+    const std::u16string records[] = {u"PPC_ENS.dll", std::u16string(u"D:\\Launcher\\PPC_ENS.dll\0x", 25),
+                                      u"c:\\windows\\WINSETUP.DESS", kRecordFile};
+    for (const std::u16string& record : records) {
+        files.entries.erase(kPlainFile + u".unsaved-001");
+        LeaveInterruptedSession(record, "saved before the crash");
+        session.ResumeInterruptedSession();
+        EXPECT_EQ(files.Bytes(kPlainFile + u".unsaved-001"), "saved before the crash");
+        EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled(englishState));
+        EXPECT_FALSE(files.Has(kPlainFile));
+    }
+    EXPECT_EQ(desktop.messages.size(), std::size(records));
+}
+
 TEST(SessionRecord, KeepsAnyPathExactly)
 {
     FakeSessionFiles files;

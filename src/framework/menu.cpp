@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "framework/gdi_handles.h"
+
 namespace {
 
 // Menus nest a few levels at most; deeper means a menu that contains itself.
@@ -14,6 +16,16 @@ bool SetMenuObject(HMENU menu, CMenu* object)
     info.fMask = MIM_MENUDATA;
     info.dwMenuData = reinterpret_cast<ULONG_PTR>(object);
     return ::SetMenuInfo(menu, &info) != FALSE;
+}
+
+// A menu just made for object: attached, or destroyed when it cannot be.
+bool AttachCreated(CMenu& object, HMENU created)
+{
+    framework::UniqueMenu menu(created);
+    if (!menu || !object.Attach(menu.get()))
+        return false;
+    menu.release();
+    return true;
 }
 
 CMenu* FindIn(HMENU menu, const MEASUREITEMSTRUCT& item, int depth)
@@ -86,35 +98,17 @@ HMENU CMenu::Detach()
 
 BOOL CMenu::CreateMenu()
 {
-    HMENU menu = m_hMenu ? nullptr : ::CreateMenu();
-    if (!menu)
-        return FALSE;
-    if (Attach(menu))
-        return TRUE;
-    ::DestroyMenu(menu);
-    return FALSE;
+    return !m_hMenu && AttachCreated(*this, ::CreateMenu());
 }
 
 BOOL CMenu::CreatePopupMenu()
 {
-    HMENU menu = m_hMenu ? nullptr : ::CreatePopupMenu();
-    if (!menu)
-        return FALSE;
-    if (Attach(menu))
-        return TRUE;
-    ::DestroyMenu(menu);
-    return FALSE;
+    return !m_hMenu && AttachCreated(*this, ::CreatePopupMenu());
 }
 
 BOOL CMenu::LoadMenu(UINT id)
 {
-    HMENU menu = m_hMenu ? nullptr : ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
-    if (!menu)
-        return FALSE;
-    if (Attach(menu))
-        return TRUE;
-    ::DestroyMenu(menu);
-    return FALSE;
+    return !m_hMenu && AttachCreated(*this, ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));
 }
 
 BOOL CMenu::DestroyMenu()

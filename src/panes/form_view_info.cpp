@@ -2,24 +2,13 @@
 
 #include "framework/font_fallback.h"
 #include "framework/gdi_handles.h"
+#include "panes/painted_text.h"
 #include "resource.h"
 #include "text/win32/wide.h"
 
 namespace {
 
-LOGFONTW WantedPublisherFont()
-{
-    LOGFONTW font{};
-    font.lfHeight = 12;
-    font.lfWeight = FW_BOLD;
-    font.lfCharSet = ANSI_CHARSET;
-    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    font.lfQuality = DEFAULT_QUALITY;
-    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    wcscpy_s(font.lfFaceName, L"新宋体");
-    return font;
-}
+LOGFONTW WantedPublisherFont() { return panes::BoldFont(12, L"新宋体"); }
 
 }  // namespace
 
@@ -37,14 +26,7 @@ void CFormViewInfo::OnInitialUpdate()
 
 RECT CFormViewInfo::PublisherRect() const
 {
-    RECT rect{};
-    HWND marker = GetDlgItem(IDC_LIST_INFO);
-    if (!marker)
-        return rect;
-    ::GetWindowRect(marker, &rect);
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-    rect.right += static_cast<LONG>(m_strPublisher.size());
-    return rect;
+    return panes::MarkerRect(m_hWnd, GetDlgItem(IDC_LIST_INFO), m_strPublisher.size());
 }
 
 LOGFONTW CFormViewInfo::PublisherFont(HDC dc) const
@@ -62,9 +44,5 @@ void CFormViewInfo::OnDraw(HDC dc)
     m_strip.Fill(dc, client);
 
     ::SetBkMode(dc, TRANSPARENT);
-    RECT line = PublisherRect();
-    framework::UniqueFont font = framework::CreateFontForText(dc, WantedPublisherFont(), m_strPublisher);
-    framework::SelectScope selectFont(dc, font.get());
-    ::SetTextColor(dc, RGB(255, 255, 255));
-    ::DrawTextW(dc, m_strPublisher.c_str(), static_cast<int>(m_strPublisher.size()), &line, 0);
+    panes::DrawWhiteText(dc, m_strPublisher, PublisherRect(), WantedPublisherFont(), 0);
 }

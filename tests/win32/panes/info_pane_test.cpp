@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "../widgets/pixels.h"
 #include "framework/font_fallback.h"
 #include "framework/gdi_handles.h"
 #include "pane_fixture.h"
@@ -19,53 +20,13 @@ namespace fs = std::filesystem;
 
 class InfoPane : public test::PaneFixture {};
 
-// Paints a pane's OnDraw into a memory bitmap of its client size and hands out the pixels.
-class PaintedPixels {
-public:
-    PaintedPixels(int width, int height) : m_width(width), m_height(height)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        m_bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        m_bits = static_cast<const DWORD*>(bits);
-        m_dc = ::CreateCompatibleDC(nullptr);
-        m_select = ::SelectObject(m_dc, m_bitmap.get());
-    }
-    ~PaintedPixels()
-    {
-        ::SelectObject(m_dc, m_select);
-        ::DeleteDC(m_dc);
-    }
-    HDC Dc() const { return m_dc; }
-    COLORREF At(int x, int y) const
-    {
-        ::GdiFlush();
-        const DWORD pixel = m_bits[y * m_width + x];
-        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-
-private:
-    int m_width, m_height;
-    framework::UniqueBitmap m_bitmap;
-    const DWORD* m_bits = nullptr;
-    HDC m_dc = nullptr;
-    HGDIOBJ m_select = nullptr;
-};
-
 bool IsWhite(COLORREF color)
 {
     return GetRValue(color) > 0xF0 && GetGValue(color) > 0xF0 && GetBValue(color) > 0xF0;
 }
 
 // The pane's picture, drawn into a bitmap of its size.
-void Paint(CFormViewInfo& pane, const PaintedPixels& pixels)
+void Paint(CFormViewInfo& pane, const test::Pixels& pixels)
 {
     pane.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(pixels.Dc()), PRF_CLIENT);
 }
@@ -110,7 +71,7 @@ TEST_F(InfoPane, TheLineSitsInTheListBoxRectangleWidenedByOnePixelPerCharacter)
 TEST_F(InfoPane, PaintsTheStripAndTheLineInWhiteInsideItsRectangleOnly)
 {
     const RECT client = Info().GetClientRect();
-    PaintedPixels pixels(client.right, client.bottom);
+    test::Pixels pixels(client.right, client.bottom);
     // The DC is the caller's: the painting gives it back as it was.
     ::SetBkMode(pixels.Dc(), OPAQUE);
     ::SetTextColor(pixels.Dc(), RGB(1, 2, 3));
@@ -148,7 +109,7 @@ TEST_F(InfoPane, ALineWiderThanItsRectangleIsCutAtTheRight)
     }
     SwitchLanguage(u"Wide");
     const RECT client = Info().GetClientRect();
-    PaintedPixels pixels(client.right, client.bottom);
+    test::Pixels pixels(client.right, client.bottom);
     Paint(Info(), pixels);
     // The rectangle reaches past the pane, so the pane's edge is the cut.
     const RECT line = Info().PublisherRect();

@@ -15,6 +15,7 @@
 #include "host_files.h"
 #include "support/desktop_input.h"
 #include "support/host_paths.h"
+#include "support/launcher_fixture.h"
 #include "support/launcher_process.h"
 #include "support/program_folder.h"
 #include "support/remote_list_view.h"
@@ -49,37 +50,17 @@ std::vector<std::wstring> AllControlTexts(HWND dialog)
 
 std::string ArtifactPath(const std::string& name) { return std::string(KOVRIN_E2E_ARTIFACTS_DIR) + "/" + name; }
 
-class CommandPaneByMouse : public ::testing::Test {
+class CommandPaneByMouse : public LauncherFixture {
 protected:
-    void SetUp() override
-    {
-        EndStrayLaunchers();
-        RemoveSessionFiles();
-        for (const wchar_t* program : {L"DeviceEmulator.exe", L"Device Emulator Manager.exe"})
-            fs::copy_file(fs::path(StandInsDir()) / program, folder.File(program));
-    }
-    void TearDown() override
-    {
-        launcher.reset();
-        test_host::EndProcessesNamed({L"DeviceEmulator.exe", L"Device Emulator Manager.exe"});
-    }
-
     // Starts the program and waits until its five items are there.
     void Start()
     {
-        launcher = std::make_unique<LauncherProcess>(folder.Exe());
-        frame = launcher->WaitForMainWindow();
-        ASSERT_TRUE(frame);
-        ASSERT_TRUE(WaitUntil([&] { return (list = CommandList(frame)) && ListItemCount(list) == 5; }));
-        BringToFront(frame);
+        StartAndWaitUntil([&] { return (list = CommandList(frame)) && ListItemCount(list) == 5; });
     }
     void Click(Item item, int code = LVIR_ICON) { ClickAt(Middle(ListItemScreenRect(list, item, code))); }
     std::string EmulatorLog() const { return folder.Exists(L"DeviceEmulator.log") ? folder.Read(L"DeviceEmulator.log") : ""; }
     bool NoMessageBoxFor(std::chrono::milliseconds time) const { return !launcher->WaitForMessageBox(time); }
 
-    ProgramFolder folder{CurrentTestName()};
-    std::unique_ptr<LauncherProcess> launcher;
-    HWND frame = nullptr;
     HWND list = nullptr;
 };
 

@@ -15,6 +15,7 @@
 #include "host_files.h"
 #include "support/desktop_input.h"
 #include "support/host_paths.h"
+#include "support/launcher_fixture.h"
 #include "support/launcher_process.h"
 #include "support/program_folder.h"
 #include "support/remote_list_view.h"
@@ -100,34 +101,20 @@ std::string LanguageNamed(const std::string& name, const std::string& device)
     return file;
 }
 
-class TitleRow : public ::testing::Test {
+class TitleRow : public LauncherFixture {
 protected:
-    void SetUp() override
-    {
-        EndStrayLaunchers();
-        RemoveSessionFiles();
-        for (const wchar_t* program : {L"DeviceEmulator.exe", L"Device Emulator Manager.exe"})
-            fs::copy_file(fs::path(StandInsDir()) / program, folder.File(program));
-    }
-    void TearDown() override
-    {
-        launcher.reset();
-        test_host::EndProcessesNamed({L"DeviceEmulator.exe", L"Device Emulator Manager.exe"});
-    }
-
     void Start()
     {
-        launcher = std::make_unique<LauncherProcess>(folder.Exe());
-        frame = launcher->WaitForMainWindow();
-        ASSERT_TRUE(frame);
-        ASSERT_TRUE(WaitUntil([&] {
+        StartAndWaitUntil([&] {
             title = PaneWith(frame, kCombo);
             list = PaneWith(frame, kCommandList) ? GetDlgItem(PaneWith(frame, kCommandList), kCommandList) : nullptr;
             return title && list && ListItemCount(list) == 5;
-        }));
-        BringToFront(frame);
+        });
     }
     RECT Control(int id) const { return ScreenRect(GetDlgItem(title, id)); }
+    // The empty sixth place of the command grid: over no button and no command.
+    POINT OffTheButtons() const { return POINT{ScreenRect(frame).right - 70, ScreenRect(frame).top + 270}; }
+    static POINT NextTo(POINT point) { return POINT{point.x + 1, point.y + 1}; }
     void ClickControl(int id) const { ClickAt(Middle(Control(id))); }
     // No button shows a face of its own on the banner.
     int GrayOnButtons() const
@@ -149,9 +136,6 @@ protected:
     }
     std::string Setting() const { return folder.Read(L"setting.ini"); }
 
-    ProgramFolder folder{CurrentTestName()};
-    std::unique_ptr<LauncherProcess> launcher;
-    HWND frame = nullptr;
     HWND title = nullptr;
     HWND list = nullptr;
 };
@@ -176,11 +160,13 @@ TEST_F(TitleRow, TheButtonsShowTheBannerIdleHoveredAfterMinimisingAndBeingCovere
     std::this_thread::sleep_for(500ms);
     EXPECT_EQ(GrayOnButtons(), 0) << "after being covered";
 
+    MoveMouseTo(OffTheButtons());
     SaveScreenshot(ScreenRect(frame), ArtifactPath("main-window-english-idle.png"));
     SetCursorPos(Middle(Control(kExitButton)).x, Middle(Control(kExitButton)).y);
     ClickAt(Middle(Control(kExitButton)));  // a real move onto it; the question that follows is answered No
     if (auto question = launcher->WaitForMessageBox(3s))
         PressMessageBoxButton(*question, IDNO);
+    MoveMouseTo(NextTo(Middle(Control(kExitButton))));  // back on it once the question is gone
     EXPECT_TRUE(SaveScreenshot(ScreenRect(frame), ArtifactPath("main-window-english-hover.png")));
     EXPECT_EQ(GrayOnButtons(), 0) << "hovered";
     launcher.reset();
@@ -188,10 +174,12 @@ TEST_F(TitleRow, TheButtonsShowTheBannerIdleHoveredAfterMinimisingAndBeingCovere
     folder.Write(L"setting.ini", "[Setting]\r\nLanguage=" + Cp936(L"中文") + "\r\n");
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_EQ(GrayOnButtons(), 0);
+    MoveMouseTo(OffTheButtons());
     SaveScreenshot(ScreenRect(frame), ArtifactPath("main-window-chinese-idle.png"));
     ClickAt(Middle(Control(kExitButton)));
     if (auto question = launcher->WaitForMessageBox(3s))
         PressMessageBoxButton(*question, IDNO);
+    MoveMouseTo(NextTo(Middle(Control(kExitButton))));
     EXPECT_TRUE(SaveScreenshot(ScreenRect(frame), ArtifactPath("main-window-chinese-hover.png")));
 }
 

@@ -149,6 +149,13 @@ void PressAltF4(HWND window)
     SendKey(VK_MENU, true);
 }
 
+void MoveMouseTo(POINT screenPoint)
+{
+    if (!Xdotool(L"mousemove " + Point(screenPoint)))
+        SetCursorPos(screenPoint.x, screenPoint.y);
+    std::this_thread::sleep_for(300ms);
+}
+
 void ClickAt(POINT screenPoint)
 {
     if (!Xdotool(L"mousemove " + Point(screenPoint) + L" click 1")) {

@@ -18,6 +18,8 @@ HCURSOR CursorAfterMovingTo(POINT screenPoint);
 void BringToFront(HWND window);
 void MouseDrag(POINT from, POINT to);
 void PressAltF4(HWND window);
+// A real move of the mouse to a screen point, with time for the windows to follow it.
+void MoveMouseTo(POINT screenPoint);
 // A real left click at a screen point. Two clicks at one spot need 600 ms between them, or
 // the system makes them one double click.
 void ClickAt(POINT screenPoint);

@@ -1,5 +1,6 @@
 #include "framework/wnd.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "framework/data_exchange.h"
@@ -7,7 +8,10 @@
 
 namespace {
 
-constexpr wchar_t kObjectProperty[] = L"KovrinWindowObject";
+// The objects of this thread's windows. Looked up for every message, so it is kept in the process:
+// a window property would cost a round trip to the window server each time under some systems.
+// An entry lives from Attach until Detach, which every window's WM_NCDESTROY reaches.
+thread_local std::unordered_map<HWND, CWnd*> t_objects;
 
 // The object whose window is being created on this thread, until its window is first seen.
 thread_local CWnd* t_creating = nullptr;
@@ -72,20 +76,23 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd)
 {
-    return hwnd ? static_cast<CWnd*>(::GetPropW(hwnd, kObjectProperty)) : nullptr;
+    if (!hwnd)
+        return nullptr;
+    const auto found = t_objects.find(hwnd);
+    return found == t_objects.end() ? nullptr : found->second;
 }
 
 void CWnd::Attach(HWND hwnd)
 {
     m_hWnd = hwnd;
-    ::SetPropW(hwnd, kObjectProperty, this);
+    t_objects[hwnd] = this;
 }
 
 void CWnd::Detach()
 {
     if (!m_hWnd)
         return;
-    ::RemovePropW(m_hWnd, kObjectProperty);
+    t_objects.erase(m_hWnd);
     if (m_bSubclassed &&
         reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC)) == &CWnd::StaticWindowProc)
         ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));

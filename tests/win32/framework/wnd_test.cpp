@@ -372,9 +372,12 @@ TEST(Subclass, ABorrowedWindowOutlivesItsObjectAndDetachesWhenDestroyed)
     }
     ASSERT_TRUE(::IsWindow(edit));
     EXPECT_EQ(::GetWindowLongPtrW(edit, GWLP_WNDPROC), original);
+    EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
 
     CountingEdit object;
     ASSERT_TRUE(object.SubclassDlgItem(21, &parent));
     ::DestroyWindow(edit);
     EXPECT_EQ(object.m_hWnd, nullptr);
+    // A handle value comes back for later windows: it must not still name this object.
+    EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
 }

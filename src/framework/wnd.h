@@ -1,6 +1,6 @@
 #pragma once
-// Base of every window object. The object is kept with its window in a window property, set
-// when the window is first seen (created by us, a dialog we created, or a subclassed window)
+// Base of every window object. The object is found from its window through its thread's map,
+// filled when the window is first seen (created by us, a dialog we created, or a subclassed window)
 // and removed at WM_NCDESTROY. Each class has one WindowProc whose switch only unpacks the
 // parameters and calls named handlers; what it leaves goes to DefWindowProc. A subclass
 // extends a base's handling by overriding the base's named (virtual) handler, not by

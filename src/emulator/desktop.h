@@ -35,6 +35,8 @@ public:
     virtual WindowId FindWindowByTitle(std::u16string_view exactTitle) = 0;
     // Opens a program through the shell, which searches for it as it does for a user.
     virtual ShellResult ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show) = 0;
+    // The program the system has registered to open files of this extension (".dess"); empty when none.
+    virtual std::u16string ProgramRegisteredFor(std::u16string_view extension) = 0;
     virtual void TerminateWindowProcess(WindowId window) = 0;
 
     virtual void StartWatchTimer() = 0;  // every 2000 ms until stopped

@@ -1,5 +1,7 @@
 #include "emulator/emulator_session.h"
 
+#include <vector>
+
 #include "emulator/session_leftovers.h"
 #include "emulator/session_messages.h"
 #include "emulator/session_paths.h"
@@ -8,6 +10,17 @@
 #include "emulator/storage_folder.h"
 
 namespace emulator {
+namespace {
+
+// Whether the folder of the plain state file refuses this user's writes: tried with a new file
+// beside its record, which goes again at once.
+bool PlaceRefusesWrites(SessionFiles& files)
+{
+    FileError error;
+    return !files.CreateReplacement(SessionRecordPath(), error) && MayNotWriteThere(error);
+}
+
+}  // namespace
 
 EmulatorSession::EmulatorSession(Desktop& desktop, SessionFiles& files) : m_desktop(desktop), m_files(files)
 {
@@ -38,32 +51,76 @@ void EmulatorSession::RunEmulator()
 
 bool EmulatorSession::Unpack()
 {
-    // A plain file left by an interrupted session must go back before a new unpack replaces it.
-    if (m_files.FileExists(g_strTempStateFile) && !RecoverLeftoverState())
-        return false;
-
     // The target is fixed now, as an absolute path: the record must still be right for a later
     // start in another current directory.
     const std::u16string target = m_files.FullPath(g_strEmulationFile);
+    const std::vector<std::u16string> places = PlainStatePlaces(m_files);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const UnpackOutcome outcome = UnpackInto(places[i], target, i + 1 < places.size());
+        if (outcome != UnpackOutcome::PlaceNotWritable)
+            return outcome == UnpackOutcome::Done;
+    }
+    return false;
+}
+
+EmulatorSession::UnpackOutcome EmulatorSession::UnpackInto(const std::u16string& plain, const std::u16string& target,
+                                                           bool otherPlaceLeft)
+{
+    g_strTempStateFile = plain;
+    if (plain != kTempStateFile)
+        m_files.MakeDirectory(FolderOf(plain));
+    // A plain file left by an interrupted session must go back before a new unpack replaces it;
+    // one this user may not remove is left for whoever may, and never written back again.
+    if (m_files.FileExists(plain)) {
+        if (otherPlaceLeft && PlaceRefusesWrites(m_files))
+            return UnpackOutcome::PlaceNotWritable;
+        if (!RecoverLeftoverState())
+            return UnpackOutcome::Stopped;
+    }
     FileError error;
     if (!WriteSessionRecord(m_files, target, error)) {
+        if (otherPlaceLeft && MayNotWriteThere(error))
+            return UnpackOutcome::PlaceNotWritable;
         m_desktop.ShowFileError(SessionRecordPath(), error);
-        return false;
+        return UnpackOutcome::Stopped;
     }
-    if (!XorFileCopy(m_files, m_desktop, g_strEmulationFile, CopyDirection::Unpack).Ok()) {
+    const CopyResult copied = ScrambledCopy(m_files, g_strEmulationFile, plain);
+    if (!copied.Ok()) {
         DeleteSessionRecord(m_files);
-        return false;
+        if (otherPlaceLeft && copied.failed == CopyResult::Failed::Target && MayNotWriteThere(copied.error))
+            return UnpackOutcome::PlaceNotWritable;
+        ReportUnpackFailure(m_desktop, copied, g_strEmulationFile, plain);
+        return UnpackOutcome::Stopped;
     }
     g_strLaunchedEmulationFile = target;
-    return true;
+    return UnpackOutcome::Done;
+}
+
+ShellResult EmulatorSession::StartEmulator(const std::u16string& parameters)
+{
+    ShellResult shell = m_desktop.ShellOpen(kEmulatorProgram, parameters, ShowCommand::Normal);
+    if (shell.started)
+        return shell;
+    // Installed where the shell does not look for it by name: its installation registered it
+    // to open state files.
+    const std::u16string registered = m_desktop.ProgramRegisteredFor(kStateFileExtension);
+    if (registered.empty())
+        return shell;
+    return m_desktop.ShellOpen(registered, parameters, ShowCommand::Normal);
 }
 
 void EmulatorSession::Launch()
 {
-    ShellResult shell = m_desktop.ShellOpen(kEmulatorProgram, kEmulatorParameters, ShowCommand::Normal);
+    ShellResult shell = StartEmulator(EmulatorParameters(g_strTempStateFile));
+    if (!shell.started) {
+        // Nothing ran on the plain state, so it is the emulation file's content unchanged.
+        DiscardPlainState(m_files);
+        m_desktop.ShowMessage(SessionMessages(m_desktop).EmulatorNotFound(m_desktop.LanguageText(u"IDS_MENU_RUN")));
+        return;
+    }
     m_emulator = std::move(shell.process);
     // Without its process the window is the only sign of life, and a slow emulator shows it late.
-    m_windowMayStillAppear = shell.started && !m_emulator;
+    m_windowMayStillAppear = !m_emulator;
     m_ticksWithoutWindow = 0;
     m_failureReported = false;
     m_desktop.StartWatchTimer();
@@ -129,18 +186,36 @@ void EmulatorSession::EndSession()
 
 void EmulatorSession::ResumeInterruptedSession()
 {
+    const std::vector<std::u16string> places = PlainStatePlaces(m_files);
+    std::u16string home;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        g_strTempStateFile = places[i];
+        // What another user left where this one may not write stays for that user.
+        if (i + 1 < places.size() && m_files.FileExists(places[i]) && PlaceRefusesWrites(m_files))
+            continue;
+        if (home.empty())
+            home = places[i];
+        if (ResumeAt())
+            return;
+    }
+    // Until a Run chooses, the plain state is looked for where this user's session would put it.
+    g_strTempStateFile = home.empty() ? places.front() : home;
+}
+
+bool EmulatorSession::ResumeAt()
+{
     RemoveSessionLeftovers(m_files);
     if (!m_files.FileExists(g_strTempStateFile)) {
         DeleteSessionRecord(m_files);  // left when a run ended between the two deletions
-        return;
+        return false;
     }
     if (!AdoptRecordedTarget(m_files)) {
         KeepUnknownPlainState(m_files, m_desktop);
-        return;
+        return false;
     }
     if (!m_desktop.FindWindowByTitle(kEmulatorTitle) && WriteBackState(m_files, m_desktop).Ok()) {
         DiscardPlainState(m_files);
-        return;
+        return false;
     }
     // Its emulator still runs, or the state cannot go back yet: watch it as this run's session.
     m_windowMayStillAppear = false;
@@ -148,6 +223,7 @@ void EmulatorSession::ResumeInterruptedSession()
     m_failureReported = false;
     m_desktop.StartWatchTimer();
     m_bEmulatorLaunched = 1;
+    return true;
 }
 
 void EndEmulator(Desktop& desktop, SessionFiles& files, EndVariant variant)

@@ -3,6 +3,7 @@
 // carry the state back. The command pane owns the session; the watch timer is on its window.
 
 #include <memory>
+#include <string>
 
 #include "emulator/desktop.h"
 #include "emulator/session_files.h"
@@ -20,9 +21,9 @@ public:
     void RunEmulator();
     // The watch timer's tick, every 2000 ms while launched.
     void OnWatchTick();
-    // At start-up: a plain state file left by an earlier run that did not end its session goes
-    // back into the file it came from, or, while its emulator still runs, is watched as ours.
-    // First, what killed writes of earlier runs left beside the session's files goes.
+    // At start-up, in each place a plain state file may be: one left by an earlier run that did
+    // not end its session goes back into the file it came from, or, while its emulator still
+    // runs, is watched as ours. First, what killed writes of earlier runs left there goes.
     void ResumeInterruptedSession();
 
     bool IsLaunched() const { return m_bEmulatorLaunched != 0; }
@@ -32,9 +33,14 @@ public:
     static constexpr int kWindowGraceTicks = 15;
 
 private:
+    enum class UnpackOutcome { Done, Stopped, PlaceNotWritable };
+
     bool RecoverLeftoverState();
     bool Unpack();
+    UnpackOutcome UnpackInto(const std::u16string& plain, const std::u16string& target, bool otherPlaceLeft);
+    bool ResumeAt();
     void Launch();
+    ShellResult StartEmulator(const std::u16string& parameters);
     bool EmulatorMayStillUseState();
     void EndSession();
 

@@ -20,6 +20,10 @@ struct FileError {
     explicit operator bool() const { return kind != Kind::None; }
 };
 
+// The place itself refuses the write: no right to write there, or a write-protected medium.
+// Another place may take it; a full disk or a held file would fail there too, or soon pass.
+inline bool MayNotWriteThere(const FileError& error) { return error.kind == FileError::Kind::AccessDenied; }
+
 class InputFile {
 public:
     virtual ~InputFile() = default;
@@ -56,6 +60,8 @@ public:
     virtual bool RenameFile(std::u16string_view from, std::u16string_view to, FileError& error) = 0;
     // The absolute form of a path, resolved against the current directory.
     virtual std::u16string FullPath(std::u16string_view path) = 0;
+    // The user's local application data folder; empty when the system names none.
+    virtual std::u16string LocalAppDataFolder() = 0;
 
     // Small whole-file reads and writes, for the session record.
     virtual std::optional<std::string> ReadSmallFile(std::u16string_view path) = 0;

@@ -64,4 +64,16 @@ std::u16string SessionMessages::UnknownStateNotMoved(std::u16string_view plain, 
                  u"), so the emulator was not started."});
 }
 
+std::u16string SessionMessages::EmulatorNotFound(std::u16string_view runCommand) const
+{
+    if (m_chinese)
+        return Join({u"无法启动设备仿真器：找不到 DeviceEmulator.exe，也没有登记用来打开 .dess 文件的程序。\n\n"
+                     u"请安装 Microsoft Device Emulator，或者把本程序放到 DeviceEmulator.exe 所在的文件夹里，然后再点“",
+                     runCommand, u"”。"});
+    return Join({u"The Device Emulator could not be started: DeviceEmulator.exe was not found, and no program is "
+                 u"registered to open .dess files.\n\nInstall the Microsoft Device Emulator, or put this program "
+                 u"into the folder of DeviceEmulator.exe, then choose \u201C",
+                 runCommand, u"\u201D again."});
+}
+
 }  // namespace emulator

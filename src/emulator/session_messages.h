@@ -26,6 +26,9 @@ public:
     // A plain state file of unknown origin was moved aside rather than overwritten.
     std::u16string UnknownStateKept(std::u16string_view keptAs) const;
     std::u16string UnknownStateNotMoved(std::u16string_view plain, std::u16string_view cause) const;
+    // Neither the shell nor the file association could start the emulator; runCommand is the
+    // Run command's name as the window shows it.
+    std::u16string EmulatorNotFound(std::u16string_view runCommand) const;
 
 private:
     std::u16string StateNotSaved(std::u16string_view target, std::u16string_view plain, std::u16string_view cause,

@@ -3,10 +3,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace emulator {
 
-extern std::u16string g_strTempStateFile;           // the plain state file the emulator loads
+extern std::u16string g_strTempStateFile;           // the plain state file the emulator loads: fixed, or the user's own
 extern std::u16string g_strEmulationFile;           // the scrambled state of the current language
 extern std::u16string g_strLaunchedEmulationFile;   // where the state goes back: fixed at launch
 
@@ -18,8 +19,23 @@ inline constexpr std::u16string_view kManagerProgram = u"Device Emulator Manager
 inline constexpr std::u16string_view kEmulatorProgram = u"DeviceEmulator.exe";
 inline constexpr std::u16string_view kEmulatorParameters = u"/s C:\\WINDOWS\\winsetup.dess /sharedfolder F:\\";
 inline constexpr std::u16string_view kStorageFolder = u"C:\\StorageCard";
+inline constexpr std::u16string_view kStateFileName = u"winsetup.dess";
+inline constexpr std::u16string_view kStateFileExtension = u".dess";
+// The folder of the program's own under the user's local application data.
+inline constexpr std::u16string_view kUserFolderName = u"PC_Kovrin3.0";
 inline constexpr std::u16string_view kLanguageFlagFile = u"\\SN.dat";
 inline constexpr std::u16string_view kAlreadyRunning = u"程序已经在运行";
+
+// Where a plain state file may go, in the order they are tried: the fixed place the emulator's
+// usual command line names, then, for a user who may not write there (no administrator rights
+// on today's Windows), a folder of the user's own. The same order serves the storage folder.
+class SessionFiles;
+std::vector<std::u16string> PlainStatePlaces(SessionFiles& files);
+std::vector<std::u16string> StorageFolderPlaces(SessionFiles& files);
+// The folder a plain state file lies in.
+std::u16string FolderOf(std::u16string_view path);
+// The emulator's parameters for a plain state file: exactly the usual line for the fixed place.
+std::u16string EmulatorParameters(std::u16string_view plainStateFile);
 
 // Beside the plain state file: the emulation file it was unpacked from, written before the
 // unpack, so a session that was cut short can be completed by the next start.

@@ -48,13 +48,17 @@ CopyResult XorFileCopy(SessionFiles& files, Desktop& desktop, std::u16string_vie
 {
     const std::u16string& target = direction == CopyDirection::Unpack ? g_strTempStateFile : g_strLaunchedEmulationFile;
     CopyResult result = ScrambledCopy(files, source, target);
-    if (direction == CopyDirection::Unpack) {
-        if (result.failed == CopyResult::Failed::SourceOpen)
-            desktop.ShowMessage(desktop.LanguageText(u"IDS_PCKovrin_FileNoFind"));
-        else if (!result.Ok())
-            desktop.ShowFileError(result.FailedPath(source, target), result.error);
-    }
+    if (direction == CopyDirection::Unpack)
+        ReportUnpackFailure(desktop, result, source, target);
     return result;
+}
+
+void ReportUnpackFailure(Desktop& desktop, const CopyResult& result, std::u16string_view source, std::u16string_view target)
+{
+    if (result.failed == CopyResult::Failed::SourceOpen)
+        desktop.ShowMessage(desktop.LanguageText(u"IDS_PCKovrin_FileNoFind"));
+    else if (!result.Ok())
+        desktop.ShowFileError(result.FailedPath(source, target), result.error);
 }
 
 }  // namespace emulator

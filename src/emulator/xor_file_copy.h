@@ -35,4 +35,7 @@ enum class CopyDirection { Unpack, WriteBack };
 // message). Write-back goes into g_strLaunchedEmulationFile and tells nothing: callers decide.
 CopyResult XorFileCopy(SessionFiles& files, Desktop& desktop, std::u16string_view source, CopyDirection direction);
 
+// Tells the user why an unpack from source into target failed, as XorFileCopy does.
+void ReportUnpackFailure(Desktop& desktop, const CopyResult& result, std::u16string_view source, std::u16string_view target);
+
 }  // namespace emulator

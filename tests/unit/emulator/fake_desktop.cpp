@@ -19,14 +19,20 @@ WindowId FakeDesktop::FindWindowByTitle(std::u16string_view exactTitle)
 ShellResult FakeDesktop::ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show)
 {
     shellCalls.push_back({std::u16string(file), std::u16string(parameters), show});
-    if (file != u"DeviceEmulator.exe")
+    const bool registered = !registeredForStateFiles.empty() && file == registeredForStateFiles;
+    if (file != u"DeviceEmulator.exe" && !registered)
         return {true, nullptr};
-    if (!emulatorStarts)
+    if (!emulatorStarts && !registered)
         return {};
     *emulatorRunning = true;
     if (!emulatorProcessKnown)
         return {true, nullptr};
     return {true, std::make_unique<FakeProgram>(emulatorRunning)};
+}
+
+std::u16string FakeDesktop::ProgramRegisteredFor(std::u16string_view extension)
+{
+    return extension == u".dess" ? registeredForStateFiles : std::u16string();
 }
 
 void FakeDesktop::TerminateWindowProcess(WindowId window)

@@ -44,6 +44,7 @@ public:
 
     // How the shell answers for the emulator program: started or not, and whether it names the process.
     bool emulatorStarts = true;
+    std::u16string registeredForStateFiles;  // the program registered to open .dess files, which starts
     bool emulatorProcessKnown = true;
     std::shared_ptr<bool> emulatorRunning = std::make_shared<bool>(false);
     // Called while a message box is open: the modal loop may deliver other messages then.
@@ -57,6 +58,7 @@ public:
 
     WindowId FindWindowByTitle(std::u16string_view exactTitle) override;
     ShellResult ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show) override;
+    std::u16string ProgramRegisteredFor(std::u16string_view extension) override;
     void TerminateWindowProcess(WindowId window) override;
     void StartWatchTimer() override { timerRunning = true; ++timerStarts; }
     void StopWatchTimer() override { timerRunning = false; }

@@ -72,6 +72,8 @@ std::u16string ParentOf(const std::u16string& path)
 bool FakeSessionFiles::ParentIsUsable(const std::u16string& path) const
 {
     const std::u16string parent = ParentOf(path);
+    if (readOnlyFolders.count(parent))
+        return false;
     if (parent.size() <= 2)  // a drive root
         return true;
     auto it = entries.find(parent);
@@ -168,7 +170,8 @@ bool FakeSessionFiles::WriteHiddenFile(std::u16string_view path, std::string_vie
 {
     const std::u16string key = FullPath(path);
     if (!ParentIsUsable(key) || DirectoryExists(path)) {
-        error = FileError{FileError::Kind::AccessDenied, 3};
+        const bool refused = DirectoryExists(path) || readOnlyFolders.count(ParentOf(key));
+        error = refused ? FileError{FileError::Kind::AccessDenied, 5} : FileError{FileError::Kind::NotFound, 3};
         return false;
     }
     auto& entry = entries[key];

@@ -29,10 +29,12 @@ public:
     std::map<std::u16string, Entry> entries;
     std::set<std::u16string> held;             // open with no sharing by another process
     std::set<std::u16string> readOnlyTargets;  // cannot be replaced or created
+    std::set<std::u16string> readOnlyFolders;  // nothing can be created in them
     std::map<std::u16string, std::size_t> diskFullAfter;  // a replacement of this target fails past so many bytes
     std::map<std::u16string, std::size_t> killAfter;      // the process dies past so many bytes into this target
     std::size_t readPiece = 4093;              // short reads, so chunks do not line up with the key
     std::u16string currentDirectory = u"D:\\Launcher\\";
+    std::u16string localAppData = u"C:\\Users\\Lin Wei\\AppData\\Local";
     std::set<std::uint32_t> runningProcesses;  // writers of replacement files that are still at work
     int replacementsCommitted = 0;
 
@@ -50,6 +52,7 @@ public:
     bool RemoveFile(std::u16string_view path) override;
     bool RenameFile(std::u16string_view from, std::u16string_view to, FileError& error) override;
     std::u16string FullPath(std::u16string_view path) override;
+    std::u16string LocalAppDataFolder() override { return localAppData; }
     std::optional<std::string> ReadSmallFile(std::u16string_view path) override;
     bool WriteHiddenFile(std::u16string_view path, std::string_view content, FileError& error) override;
 

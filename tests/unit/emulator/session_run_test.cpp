@@ -167,14 +167,69 @@ TEST_F(WatchTickTest, TickDuringItsOwnMessageBoxDoesNothing)
     EXPECT_EQ(desktop.messages.size(), 1u);
 }
 
-TEST_F(WatchTickTest, EmulatorThatDoesNotStartEndsTheSessionAtTheFirstTick)
+TEST_F(RunEmulatorTest, EmulatorTheShellCannotFindIsStartedThroughItsRegistrationElseTheUserIsTold)
 {
     desktop.emulatorStarts = false;
+    desktop.registeredForStateFiles = u"C:\\Program Files (x86)\\Device Emulator\\DeviceEmulator.exe";
     session.RunEmulator();
+    ASSERT_EQ(desktop.ShellCallsTo(desktop.registeredForStateFiles), 1);
+    EXPECT_EQ(desktop.shellCalls.back().parameters, u"/s C:\\WINDOWS\\winsetup.dess /sharedfolder F:\\");
+    EXPECT_TRUE(session.IsLaunched());
+    EXPECT_TRUE(files.Has(kPlainFile));
+    EXPECT_TRUE(desktop.messages.empty());
+
+    *desktop.emulatorRunning = false;
     session.OnWatchTick();
+    ASSERT_FALSE(session.IsLaunched());
+    desktop.registeredForStateFiles.clear();
+    desktop.timerStarts = 0;
+    session.RunEmulator();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_NE(desktop.messages[0].find(u"DeviceEmulator.exe"), std::u16string::npos);
+    EXPECT_NE(desktop.messages[0].find(u"Microsoft Device Emulator"), std::u16string::npos);
     EXPECT_FALSE(session.IsLaunched());
-    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled(englishState));
+    EXPECT_EQ(desktop.timerStarts, 0);
     EXPECT_FALSE(files.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kRecordFile));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled(englishState));
+}
+
+// A user who may not write the system folder: the plain state, its record and the storage
+// folder go to the user's own folder, and everything after follows them there.
+TEST_F(RunEmulatorTest, SessionOfAUserWhoMayNotWriteTheSystemFolderLivesInTheUsersFolder)
+{
+    const std::u16string folder = u"C:\\Users\\Lin Wei\\AppData\\Local\\PC_Kovrin3.0";
+    const std::u16string plain = folder + u"\\winsetup.dess";
+    files.PutDirectory(files.localAppData);
+    files.readOnlyFolders = {u"C:\\WINDOWS", u"C:\\StorageCard"};
+    files.Put(kPlainFile, "an administrator's session, not this user's");
+    files.Put(kRecordFile, "\xFF\xFE");
+
+    Launch();
+    EXPECT_EQ(desktop.shellCalls.back().parameters, u"/s \"" + plain + u"\" /sharedfolder F:\\");
+    EXPECT_EQ(files.Bytes(plain), englishState);
+    EXPECT_TRUE(files.Has(plain + u".origin"));
+    EXPECT_EQ(files.Bytes(folder + u"\\StorageCard\\SN.dat"), "1");
+    EXPECT_TRUE(desktop.messages.empty() && desktop.fileErrors.empty());
+
+    // The launcher dies mid-session; the emulator saves and quits; the next start finds the state.
+    files.Put(plain, "saved in the user's folder");
+    EmulatorQuits();
+    const ::emulator::testing::FreshSessionPaths restart;
+    EmulatorSession next(desktop, files);
+    next.ResumeInterruptedSession();
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("saved in the user's folder"));
+    EXPECT_FALSE(files.Has(plain) || files.Has(plain + u".origin"));
+    EXPECT_EQ(files.Bytes(kPlainFile), "an administrator's session, not this user's") << "left for whoever may remove it";
+    EXPECT_TRUE(desktop.messages.empty());
+
+    // A failure that another place would meet too is told, as before.
+    files.readOnlyFolders.clear();
+    files.entries.erase(kPlainFile);
+    files.diskFullAfter[kPlainFile] = 10;
+    next.RunEmulator();
+    EXPECT_EQ(desktop.fileErrors, std::vector<std::u16string>{kPlainFile});
+    EXPECT_FALSE(next.IsLaunched());
 }
 
 TEST_F(WatchTickTest, SlowEmulatorWithKnownProcessIsWaitedFor)

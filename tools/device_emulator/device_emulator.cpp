@@ -25,8 +25,11 @@ std::wstring TokenAfter(const std::wstring& arguments, const std::wstring& optio
     const auto at = arguments.find(option + L" ");
     if (at == std::wstring::npos)
         return {};
-    const auto begin = at + option.size() + 1;
-    const auto end = arguments.find(L' ', begin);
+    auto begin = at + option.size() + 1;
+    // A quoted path holds blanks.
+    const bool quoted = begin < arguments.size() && arguments[begin] == L'"';
+    begin += quoted ? 1 : 0;
+    const auto end = arguments.find(quoted ? L'"' : L' ', begin);
     return arguments.substr(begin, end == std::wstring::npos ? std::wstring::npos : end - begin);
 }
 

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlwapi.h>
+
+#include <vector>
 
 #include "framework/error_report.h"
 #include "framework/file_exception.h"
@@ -67,6 +70,23 @@ ShellResult Win32Desktop::ShellOpen(std::u16string_view file, std::u16string_vie
     if (result.started && info.hProcess)
         result.process = std::make_unique<Win32LaunchedProgram>(framework::UniqueHandle(info.hProcess));
     return result;
+}
+
+std::u16string Win32Desktop::ProgramRegisteredFor(std::u16string_view extension)
+{
+    const std::wstring type = AsWide(extension);
+    std::vector<wchar_t> program(MAX_PATH);
+    for (;;) {
+        auto size = static_cast<DWORD>(program.size());
+        // The system's own answer, whichever of its places (per user, per machine) holds the registration.
+        const HRESULT found = AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN | ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE,
+                                                type.c_str(), L"open", program.data(), &size);
+        if (found == S_OK)
+            return AsU16(program.data());
+        if (found != E_POINTER || size <= program.size())
+            return {};
+        program.resize(size);
+    }
 }
 
 void Win32Desktop::TerminateWindowProcess(WindowId window)

@@ -20,6 +20,7 @@ public:
 
     WindowId FindWindowByTitle(std::u16string_view exactTitle) override;
     ShellResult ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show) override;
+    std::u16string ProgramRegisteredFor(std::u16string_view extension) override;
     void TerminateWindowProcess(WindowId window) override;
     void StartWatchTimer() override;
     void StopWatchTimer() override;

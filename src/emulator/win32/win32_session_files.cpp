@@ -1,6 +1,8 @@
 #include "emulator/win32/win32_session_files.h"
 
 #include <windows.h>
+#include <knownfolders.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <vector>
@@ -130,6 +132,15 @@ std::u16string Win32SessionFiles::FullPath(std::u16string_view path)
             return AsU16(std::wstring_view(buffer.data(), length));
         buffer.resize(length);
     }
+}
+
+std::u16string Win32SessionFiles::LocalAppDataFolder()
+{
+    PWSTR folder = nullptr;
+    const HRESULT found = SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DONT_VERIFY, nullptr, &folder);
+    std::u16string path = SUCCEEDED(found) && folder ? AsU16(folder) : std::u16string();
+    CoTaskMemFree(folder);
+    return path;
 }
 
 std::optional<std::string> Win32SessionFiles::ReadSmallFile(std::u16string_view path)

@@ -16,6 +16,7 @@ public:
     bool RemoveFile(std::u16string_view path) override;
     bool RenameFile(std::u16string_view from, std::u16string_view to, FileError& error) override;
     std::u16string FullPath(std::u16string_view path) override;
+    std::u16string LocalAppDataFolder() override;
     std::optional<std::string> ReadSmallFile(std::u16string_view path) override;
     bool WriteHiddenFile(std::u16string_view path, std::string_view content, FileError& error) override;
 };

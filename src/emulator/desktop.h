@@ -38,6 +38,11 @@ public:
     // The program the system has registered to open files of this extension (".dess"); empty when none.
     virtual std::u16string ProgramRegisteredFor(std::u16string_view extension) = 0;
     virtual void TerminateWindowProcess(WindowId window) = 0;
+    // Asks the program of this window to close, as a click on its close box does, and waits at
+    // most timeoutMs for its process to end. Meanwhile the launcher's window stays painted, takes
+    // no input and shows that it waits; none of the launcher's own work (timers, commands) runs.
+    // True when the program has ended.
+    virtual bool CloseAndWaitForEnd(WindowId window, unsigned timeoutMs) = 0;
 
     virtual void StartWatchTimer() = 0;  // every 2000 ms until stopped
     virtual void StopWatchTimer() = 0;

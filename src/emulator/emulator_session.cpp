@@ -228,10 +228,12 @@ bool EmulatorSession::ResumeAt()
 
 void EndEmulator(Desktop& desktop, SessionFiles& files, EndVariant variant)
 {
-    const WindowId windows[] = {desktop.FindWindowByTitle(kEmulatorTitle),
-                                desktop.FindWindowByTitle(kManagerTitleChinese),
-                                desktop.FindWindowByTitle(kManagerTitleEnglish)};
+    WindowId windows[] = {desktop.FindWindowByTitle(kEmulatorTitle), desktop.FindWindowByTitle(kManagerTitleChinese),
+                          desktop.FindWindowByTitle(kManagerTitleEnglish)};
     const bool hadState = files.FileExists(g_strTempStateFile);
+    // Ended by force, the emulator would lose what the user did since it last saved.
+    if (hadState && windows[0] && desktop.CloseAndWaitForEnd(windows[0], kEmulatorCloseWaitMs))
+        windows[0] = 0;
     CopyResult result;
     if (hadState)
         result = WriteBackState(files, desktop);

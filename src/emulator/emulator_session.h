@@ -57,8 +57,15 @@ private:
 
 enum class EndVariant { LanguageSwitch, Close };
 
-// Ends a running emulator: its state goes back first, then emulator and manager are ended by
-// force. The close variant removes the plain state file only once its content is safely back.
+// How long a running session's emulator gets to save and close when asked to: a large state is
+// saved in seconds, and a question the emulator itself asks wants a moment of the user's; much
+// longer and the launcher would seem hung.
+inline constexpr unsigned kEmulatorCloseWaitMs = 30000;
+
+// Ends a running emulator: during a session it is first asked to close, so that it saves what
+// the user did, and waited for; then the state goes back, and what still runs of emulator and
+// manager is ended by force. The close variant removes the plain state file only once its
+// content is safely back.
 void EndEmulator(Desktop& desktop, SessionFiles& files, EndVariant variant);
 
 }  // namespace emulator

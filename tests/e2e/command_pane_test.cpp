@@ -207,7 +207,8 @@ TEST_F(CommandPaneByMouse, ExitAnsweredNoChangesNothing)
 TEST_F(CommandPaneByMouse, ExitAnsweredYesEndsTheSessionSavesTheStateAndCloses)
 {
     folder.Write(L"PPC_ENS.dll", Scrambled("device state"));
-    folder.Write(L"DeviceEmulator.control", "hold=0\n");
+    // Closed normally, the emulator saves what the user did since its last save.
+    folder.Write(L"DeviceEmulator.control", "hold=0\nsave=, and saved as it closed\n");
     ASSERT_NO_FATAL_FAILURE(Start());
     Click(RunItem);
     ASSERT_TRUE(WaitUntil([&] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") != nullptr; }));
@@ -221,7 +222,7 @@ TEST_F(CommandPaneByMouse, ExitAnsweredYesEndsTheSessionSavesTheStateAndCloses)
     PressMessageBoxButton(*question, IDYES);
     EXPECT_EQ(launcher->WaitForExit(10s), std::optional<DWORD>(0));
     EXPECT_FALSE(fs::exists(kPlain));
-    EXPECT_EQ(folder.Read(L"PPC_ENS.dll"), Scrambled("device state, changed"));
+    EXPECT_EQ(folder.Read(L"PPC_ENS.dll"), Scrambled("device state, changed, and saved as it closed"));
     EXPECT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") == nullptr; }))
         << "the emulator was ended";
 }

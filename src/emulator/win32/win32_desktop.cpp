@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "emulator/win32/close_and_wait.h"
 #include "framework/error_report.h"
 #include "framework/file_exception.h"
 #include "framework/unique_handle.h"
@@ -96,6 +97,11 @@ void Win32Desktop::TerminateWindowProcess(WindowId window)
     EnableDebugPrivilege();
     if (const framework::UniqueHandle process{OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId)})
         TerminateProcess(process.get(), 0);
+}
+
+bool Win32Desktop::CloseAndWaitForEnd(WindowId window, unsigned timeoutMs)
+{
+    return CloseProgramAndWait(m_timerWindow.GetSafeHwnd(), reinterpret_cast<HWND>(window), timeoutMs);
 }
 
 void Win32Desktop::StartWatchTimer() { ::SetTimer(m_timerWindow.GetSafeHwnd(), EMULATOR_WATCH_TIMER, kWatchPeriodMs, nullptr); }

@@ -22,6 +22,7 @@ public:
     ShellResult ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show) override;
     std::u16string ProgramRegisteredFor(std::u16string_view extension) override;
     void TerminateWindowProcess(WindowId window) override;
+    bool CloseAndWaitForEnd(WindowId window, unsigned timeoutMs) override;
     void StartWatchTimer() override;
     void StopWatchTimer() override;
     void Sleep(unsigned milliseconds) override;

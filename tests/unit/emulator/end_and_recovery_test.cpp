@@ -31,14 +31,47 @@ TEST_F(EndEmulatorTest, LanguageSwitchWritesBackEndsProgramsAndLeavesTheSessionT
     EXPECT_FALSE(files.Has(kChineseFile)) << "the state goes back where it came from";
 }
 
-TEST_F(EndEmulatorTest, WithoutASessionOnlyFoundWindowsAreEnded)
+TEST_F(EndEmulatorTest, WithoutASessionOnlyFoundWindowsAreEndedAndNothingIsWaitedFor)
 {
     desktop.Open(u"设备仿真器管理器");
+    desktop.Open(u"Device Emulator");
     const auto before = files.entries;
     EndEmulator(desktop, files, EndVariant::LanguageSwitch);
-    EXPECT_EQ(desktop.terminated.size(), 1u);
+    EXPECT_EQ(desktop.terminated.size(), 2u);
+    EXPECT_TRUE(desktop.askedToClose.empty());
     EXPECT_EQ(files.entries.size(), before.size());
     EXPECT_EQ(files.replacementsCommitted, 0);
+}
+
+// The emulator saves what the user did when it is closed normally: it is asked first, and what
+// it saved is what goes back; one that holds on past the wait is ended with the state as it was.
+TEST_F(EndEmulatorTest, RunningEmulatorIsAskedToCloseBeforeTheStateGoesBackAndItIsEnded)
+{
+    Launch();
+    EmulatorSaves("as it was");
+    desktop.onAskedToClose = [](unsigned) { return false; };
+    EndEmulator(desktop, files, EndVariant::LanguageSwitch);
+    EXPECT_EQ(desktop.askedToClose.size(), 1u);
+    EXPECT_EQ(desktop.terminated.size(), 1u);
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("as it was"));
+    session.OnWatchTick();
+    ASSERT_FALSE(session.IsLaunched());
+
+    Launch();
+    desktop.Open(u"Device Emulator Manager");
+    desktop.terminated.clear();
+    unsigned given = 0;
+    desktop.onAskedToClose = [&](unsigned milliseconds) {
+        given = milliseconds;
+        EmulatorSaves("saved as it closed");
+        EmulatorQuits();
+        return true;
+    };
+    EndEmulator(desktop, files, EndVariant::Close);
+    EXPECT_EQ(given, kEmulatorCloseWaitMs);
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("saved as it closed"));
+    EXPECT_EQ(desktop.terminated.size(), 1u) << "only the manager is ended by force";
+    EXPECT_FALSE(files.Has(kPlainFile) || files.Has(kRecordFile));
 }
 
 TEST_F(EndEmulatorTest, CloseWritesBackThenRemovesThePlainFile)

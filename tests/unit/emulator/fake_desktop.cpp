@@ -51,6 +51,12 @@ void FakeDesktop::TerminateWindowProcess(WindowId window)
     }
 }
 
+bool FakeDesktop::CloseAndWaitForEnd(WindowId window, unsigned timeoutMs)
+{
+    askedToClose.push_back(window);
+    return onAskedToClose && onAskedToClose(timeoutMs);
+}
+
 void FakeDesktop::ShowMessage(std::u16string_view text)
 {
     messages.emplace_back(text);

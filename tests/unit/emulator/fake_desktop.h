@@ -49,6 +49,10 @@ public:
     std::shared_ptr<bool> emulatorRunning = std::make_shared<bool>(false);
     // Called while a message box is open: the modal loop may deliver other messages then.
     std::function<void()> duringMessageBox;
+    // What the emulator does when asked to close, called with the time it is given: true when it
+    // has ended. Unset, it holds on and the wait runs out.
+    std::function<bool(unsigned)> onAskedToClose;
+    std::vector<WindowId> askedToClose;
     // Called when a process is ended, with its window's title: ended programs let go of their files.
     std::function<void(const std::u16string&)> onTerminate;
 
@@ -60,6 +64,7 @@ public:
     ShellResult ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show) override;
     std::u16string ProgramRegisteredFor(std::u16string_view extension) override;
     void TerminateWindowProcess(WindowId window) override;
+    bool CloseAndWaitForEnd(WindowId window, unsigned timeoutMs) override;
     void StartWatchTimer() override { timerRunning = true; ++timerStarts; }
     void StopWatchTimer() override { timerRunning = false; }
     void Sleep(unsigned milliseconds) override { sleptMilliseconds += milliseconds; }

@@ -2,6 +2,8 @@
 // window painted in the window colour, built with the same toolchain and runtime as the launcher.
 #include <windows.h>
 
+#include "window_program.h"
+
 namespace {
 
 LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -14,11 +16,8 @@ LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         EndPaint(window, &paint);
         return 0;
     }
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
     default:
-        return DefWindowProcW(window, message, wParam, lParam);
+        return bench::MainWindowDefault(window, message, wParam, lParam);
     }
 }
 
@@ -26,23 +25,11 @@ LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = BareWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.lpszClassName = L"BareWindow";
-    if (!RegisterClassW(&windowClass))
+    if (!bench::RegisterWindowClass(L"BareWindow", BareWindowProc, nullptr, nullptr))
         return 1;
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Bare window", WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 440, 346, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, L"BareWindow", L"Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  440, 346, nullptr, nullptr, instance, nullptr);
     if (!window)
         return 1;
-    ShowWindow(window, showCommand == SW_SHOWDEFAULT ? SW_SHOW : showCommand);
-    UpdateWindow(window);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return 0;
+    return bench::ShowAndRun(window, showCommand == SW_SHOWDEFAULT ? SW_SHOW : showCommand);
 }

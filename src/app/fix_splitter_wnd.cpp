@@ -8,12 +8,6 @@ CFixSplitterWnd::CFixSplitterWnd()
     m_cyBorder = 1;
 }
 
-LRESULT CFixSplitterWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+void CFixSplitterWnd::OnMouseMove(UINT, POINT)
 {
-    switch (msg) {
-    case WM_MOUSEMOVE:
-        return 0;
-    default:
-        return CSplitterWnd::WindowProc(msg, wParam, lParam);
-    }
 }

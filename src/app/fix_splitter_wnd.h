@@ -10,5 +10,5 @@ public:
 protected:
     // Mouse moves are ignored: no sizing cursor over a gap, and a tracking bar that never
     // follows the mouse, so a release leaves every row as it was.
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnMouseMove(UINT flags, POINT point) override;
 };

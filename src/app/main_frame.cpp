@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "app/messages.h"
 #include "emulator/emulator_session.h"
 #include "emulator/win32/win32_desktop.h"
 #include "emulator/win32/win32_session_files.h"

@@ -17,7 +17,7 @@ void CButton::SetCheck(int check) const
 
 UINT CButton::GetButtonStyle() const
 {
-    return GetStyle() & 0xFFFF;
+    return LOWORD(GetStyle());  // the button styles; the window styles lie above
 }
 
 void CButton::SetButtonStyle(UINT style, BOOL redraw) const

@@ -13,7 +13,6 @@ public:
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
-    HDC m_hDC = nullptr;
     // A printer DC draws directly: off-screen copies make no sense there.
     BOOL m_bPrinting = FALSE;
 
@@ -27,7 +26,8 @@ public:
     // Lets go of the handle without deleting it.
     HDC Detach();
 
-protected:
+private:
+    HDC m_hDC = nullptr;
     bool m_bOwned = false;
 };
 
@@ -39,10 +39,12 @@ public:
     CBitmap(const CBitmap&) = delete;
     CBitmap& operator=(const CBitmap&) = delete;
 
-    HBITMAP m_hObject = nullptr;
     HBITMAP GetSafeHandle() const { return m_hObject; }
     explicit operator bool() const { return m_hObject != nullptr; }
 
     BOOL CreateCompatibleBitmap(HDC dc, int width, int height);
     BOOL DeleteObject();
+
+private:
+    HBITMAP m_hObject = nullptr;
 };

@@ -13,14 +13,14 @@ bool CFile::Open(const wchar_t* fileName, UINT openFlags, CFileException* error)
     m_strFileName = fileName ? fileName : L"";
 
     DWORD access = GENERIC_READ;
-    switch (openFlags & 0x3) {
+    switch (openFlags & kAccessBits) {
     case modeWrite: access = GENERIC_WRITE; break;
     case modeReadWrite: access = GENERIC_READ | GENERIC_WRITE; break;
     default: break;
     }
 
     DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
-    switch (openFlags & 0x70) {
+    switch (openFlags & kShareBits) {
     case shareExclusive: share = 0; break;
     case shareDenyWrite: share = FILE_SHARE_READ; break;
     case shareDenyRead: share = FILE_SHARE_WRITE; break;

@@ -20,6 +20,8 @@ public:
         shareDenyNone = 0x0040,
         modeCreate = 0x1000,     // create, or truncate an existing file
         modeNoTruncate = 0x2000, // with modeCreate: keep an existing file as it is
+        kAccessBits = 0x0003,    // where the mode* access values lie
+        kShareBits = 0x0070,     // where the share* values lie
     };
 
     CFile() = default;

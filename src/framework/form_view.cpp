@@ -7,13 +7,19 @@
 
 namespace {
 
+constexpr WORD kDialogResourceType = 5;  // RT_DIALOG
+// An extended template starts with version 1 and this signature; its style lies after the help
+// id and the extended style.
+constexpr WORD kExtendedTemplateSignature = 0xFFFF;
+constexpr size_t kExtendedTemplateStyleOffset = 12;
+
 // The style of a dialog template, in either of its two layouts.
 DWORD TemplateStyle(const void* dialogTemplate)
 {
     const auto* words = static_cast<const WORD*>(dialogTemplate);
     DWORD style = 0;
-    if (words[0] == 1 && words[1] == 0xFFFF)  // extended: version, signature, help id, ex style, style
-        std::memcpy(&style, static_cast<const BYTE*>(dialogTemplate) + 12, sizeof(style));
+    if (words[0] == 1 && words[1] == kExtendedTemplateSignature)
+        std::memcpy(&style, static_cast<const BYTE*>(dialogTemplate) + kExtendedTemplateStyleOffset, sizeof(style));
     else
         style = static_cast<const DLGTEMPLATE*>(dialogTemplate)->style;
     return style;
@@ -27,7 +33,7 @@ BOOL CFormView::Create(const wchar_t*, const wchar_t*, DWORD style, const RECT& 
     if (m_hWnd || !parent || !parent->m_hWnd)
         return FALSE;
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    HRSRC resource = ::FindResourceW(instance, MAKEINTRESOURCEW(m_nIDTemplate), MAKEINTRESOURCEW(5));  // RT_DIALOG
+    HRSRC resource = ::FindResourceW(instance, MAKEINTRESOURCEW(m_nIDTemplate), MAKEINTRESOURCEW(kDialogResourceType));
     HGLOBAL loaded = resource ? ::LoadResource(instance, resource) : nullptr;
     const void* dialogTemplate = loaded ? ::LockResource(loaded) : nullptr;
     if (!dialogTemplate || !(TemplateStyle(dialogTemplate) & WS_CHILD))
@@ -64,6 +70,14 @@ void CFormView::OnDraw(HDC)
 {
 }
 
+void CFormView::OnTimer(UINT_PTR)
+{
+}
+
+void CFormView::OnSetFocus(HWND)
+{
+}
+
 bool CFormView::PreTranslateMessage(MSG* msg)
 {
     if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST)
@@ -85,6 +99,14 @@ LRESULT CFormView::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PRINTCLIENT:  // the same picture into someone else's DC (PrintWindow, previews)
         OnDraw(reinterpret_cast<HDC>(wParam));
         return 0;
+    case WM_TIMER:
+        OnTimer(static_cast<UINT_PTR>(wParam));
+        return CWnd::WindowProc(msg, wParam, lParam);
+    case WM_SETFOCUS: {
+        const LRESULT result = CWnd::WindowProc(msg, wParam, lParam);
+        OnSetFocus(reinterpret_cast<HWND>(wParam));
+        return result;
+    }
     default:
         return CWnd::WindowProc(msg, wParam, lParam);
     }

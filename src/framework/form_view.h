@@ -27,6 +27,10 @@ public:
 
 protected:
     virtual void OnDraw(HDC dc);
+    // A timer of the form's window went off; the form's default handling follows.
+    virtual void OnTimer(UINT_PTR id);
+    // After the form's default handling, which hands the focus on to its control.
+    virtual void OnSetFocus(HWND previous);
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnPaint();

@@ -3,20 +3,14 @@
 #include <vector>
 
 #include "framework/gdi_handles.h"
+#include "framework/handle_map.h"
 
 namespace {
 
+using MenuObjects = framework::HandleMap<HMENU, CMenu>;
+
 // Menus nest a few levels at most; deeper means a menu that contains itself.
 constexpr int kMaxMenuDepth = 16;
-
-bool SetMenuObject(HMENU menu, CMenu* object)
-{
-    MENUINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIM_MENUDATA;
-    info.dwMenuData = reinterpret_cast<ULONG_PTR>(object);
-    return ::SetMenuInfo(menu, &info) != FALSE;
-}
 
 // A menu just made for object: attached, or destroyed when it cannot be.
 bool AttachCreated(CMenu& object, HMENU created)
@@ -62,16 +56,7 @@ CMenu::~CMenu()
 
 CMenu* CMenu::FromHandlePermanent(HMENU menu)
 {
-    if (!menu || !::IsMenu(menu))
-        return nullptr;
-    MENUINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIM_MENUDATA;
-    if (!::GetMenuInfo(menu, &info))
-        return nullptr;
-    auto* object = reinterpret_cast<CMenu*>(info.dwMenuData);
-    // Menu data that is not ours, or left by an object that let go, does not count.
-    return object && object->m_hMenu == menu ? object : nullptr;
+    return MenuObjects::Find(menu);
 }
 
 CMenu* CMenu::FindItemOwner(HMENU root, const MEASUREITEMSTRUCT& item)
@@ -81,7 +66,7 @@ CMenu* CMenu::FindItemOwner(HMENU root, const MEASUREITEMSTRUCT& item)
 
 BOOL CMenu::Attach(HMENU menu)
 {
-    if (m_hMenu || !menu || FromHandlePermanent(menu) || !SetMenuObject(menu, this))
+    if (m_hMenu || !::IsMenu(menu) || !MenuObjects::Add(menu, this))
         return FALSE;
     m_hMenu = menu;
     return TRUE;
@@ -90,8 +75,7 @@ BOOL CMenu::Attach(HMENU menu)
 HMENU CMenu::Detach()
 {
     HMENU menu = m_hMenu;
-    if (menu && ::IsMenu(menu))
-        SetMenuObject(menu, nullptr);
+    MenuObjects::Remove(menu, this);
     m_hMenu = nullptr;
     return menu;
 }
@@ -169,4 +153,9 @@ void CMenu::MeasureItem(MEASUREITEMSTRUCT*)
 
 void CMenu::DrawItem(DRAWITEMSTRUCT*)
 {
+}
+
+bool CMenu::OnMenuChar(UINT, UINT, LRESULT&)
+{
+    return false;
 }

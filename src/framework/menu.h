@@ -1,7 +1,8 @@
 #pragma once
-// A menu object over a menu handle. An attached object is kept with its menu in the menu's
-// own data (MENUINFO::dwMenuData), so the windows that show the menu can find it again:
-// owner-drawn items are measured and drawn by the object of the menu that holds them.
+// A menu object over a menu handle. An attached object is found from its menu the way a window
+// object is found from its window (framework/handle_map.h), so the windows that show the menu
+// can find it again: owner-drawn items are measured and drawn, and mnemonics of owner-drawn
+// items answered, by the object of the menu that holds them.
 
 #include <windows.h>
 
@@ -45,4 +46,7 @@ public:
     // Owner-drawn items: how large, and painting. The base does nothing.
     virtual void MeasureItem(MEASUREITEMSTRUCT* item);
     virtual void DrawItem(DRAWITEMSTRUCT* item);
+    // WM_MENUCHAR while this menu shows: true with the answer in result when handled. The base
+    // leaves it to the window's default handling.
+    virtual bool OnMenuChar(UINT character, UINT flags, LRESULT& result);
 };

@@ -48,7 +48,8 @@ protected:
 
     void OnSize(UINT type, int cx, int cy);
     void OnPaint();
-    void OnMouseMove(UINT flags, POINT point);
+    // The sizing cursor over a gap, and the tracking bar following the pointer.
+    virtual void OnMouseMove(UINT flags, POINT point);
     void OnLButtonDown(UINT flags, POINT point);
     void OnLButtonUp(UINT flags, POINT point);
     BOOL OnSetCursor(HWND hwnd, UINT hitTest, UINT message);

@@ -1,17 +1,16 @@
 #include "framework/wnd.h"
 
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "framework/data_exchange.h"
 #include "framework/error_report.h"
+#include "framework/handle_map.h"
 
 namespace {
 
-// The objects of this thread's windows. Looked up for every message, so it is kept in the process:
-// a window property would cost a round trip to the window server each time under some systems.
 // An entry lives from Attach until Detach, which every window's WM_NCDESTROY reaches.
-thread_local std::unordered_map<HWND, CWnd*> t_objects;
+using WindowObjects = framework::HandleMap<HWND, CWnd>;
 
 // The object whose window is being created on this thread, until its window is first seen.
 thread_local CWnd* t_creating = nullptr;
@@ -50,6 +49,14 @@ INT_PTR DialogProcResult(HWND hwnd, UINT msg, LRESULT result)
     }
 }
 
+void SendToDescendants(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        ::SendMessageW(child, msg, wParam, lParam);
+        SendToDescendants(child, msg, wParam, lParam);
+    }
+}
+
 }  // namespace
 
 CWnd::CreationScope::CreationScope(CWnd* wnd) : m_previous(t_creating)
@@ -76,23 +83,20 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd)
 {
-    if (!hwnd)
-        return nullptr;
-    const auto found = t_objects.find(hwnd);
-    return found == t_objects.end() ? nullptr : found->second;
+    return WindowObjects::Find(hwnd);
 }
 
 void CWnd::Attach(HWND hwnd)
 {
     m_hWnd = hwnd;
-    t_objects[hwnd] = this;
+    WindowObjects::Add(hwnd, this);
 }
 
 void CWnd::Detach()
 {
     if (!m_hWnd)
         return;
-    t_objects.erase(m_hWnd);
+    WindowObjects::Remove(m_hWnd, this);
     if (m_bSubclassed &&
         reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC)) == &CWnd::StaticWindowProc)
         ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
@@ -265,6 +269,13 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_INITMENUPOPUP:
         m_hMenuOpening = reinterpret_cast<HMENU>(wParam);
         break;
+    case WM_SYSCOLORCHANGE:
+        OnSysColorChange();
+        return 0;
+    case WM_MENUCHAR:
+        if (RouteMenuChar(wParam, lParam, result))
+            return result;
+        break;
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
         if (RouteMenuItem(msg, lParam) || ReflectToChild(msg, wParam, lParam, result))
@@ -301,6 +312,26 @@ bool CWnd::OnCommand(UINT, UINT, HWND)
 bool CWnd::OnNotify(NMHDR*, LRESULT*)
 {
     return false;
+}
+
+void CWnd::OnSysColorChange()
+{
+    DefWindowProc(WM_SYSCOLORCHANGE, 0, 0);
+    if (!(GetStyle() & WS_CHILD))
+        SendMessageToDescendants(WM_SYSCOLORCHANGE);
+}
+
+UINT CWnd::TrackPopupMenu(HMENU popup, UINT flags, int x, int y)
+{
+    const HMENU previous = std::exchange(m_hMenuOpening, popup);
+    const BOOL result = ::TrackPopupMenu(popup, flags, x, y, 0, m_hWnd, nullptr);
+    m_hMenuOpening = previous;
+    return static_cast<UINT>(result);
+}
+
+void CWnd::SendMessageToDescendants(UINT msg, WPARAM wParam, LPARAM lParam) const
+{
+    SendToDescendants(m_hWnd, msg, wParam, lParam);
 }
 
 void CWnd::RunInitialUpdate()

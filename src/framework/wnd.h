@@ -1,14 +1,17 @@
 #pragma once
-// Base of every window object. The object is found from its window through its thread's map,
-// filled when the window is first seen (created by us, a dialog we created, or a subclassed window)
-// and removed at WM_NCDESTROY. Each class has one WindowProc whose switch only unpacks the
-// parameters and calls named handlers; what it leaves goes to DefWindowProc. A subclass
-// extends a base's handling by overriding the base's named (virtual) handler, not by
-// switching on the same message again.
+// Base of every window object. The object is found from its window through the thread's map
+// of handles (framework/handle_map.h), entered when the window is first seen (created by us,
+// a dialog we created, or a subclassed window) and left at WM_NCDESTROY. Each class has one
+// WindowProc whose switch only unpacks the parameters and calls named handlers; what it leaves
+// goes to DefWindowProc. A subclass extends a base's handling by overriding the base's named
+// (virtual) handler, not by switching on the same message again: a base offers the named
+// handlers its subclasses need.
 //
 // A parent offers what it receives about a child control (commands, notifications, owner
 // drawing, colours) to the control's own object first, typed (OnReflected...). Owner-drawn
-// menu items are measured and drawn by the menu object they belong to (see CMenu).
+// menu items are measured and drawn, and WM_MENUCHAR answered, by the menu object they belong
+// to (see CMenu). Messages sent to top-level windows only that child controls depend on
+// (WM_SYSCOLORCHANGE) are passed down to every descendant by the window that receives them.
 
 #include <windows.h>
 
@@ -111,6 +114,16 @@ protected:
     virtual bool OnCommand(UINT id, UINT code, HWND control);
     // WM_NOTIFY not taken by the control's own object. True when handled.
     virtual bool OnNotify(NMHDR* header, LRESULT* result);
+    // The default handling; a top-level window then passes the change on to every descendant,
+    // which the system does not tell.
+    virtual void OnSysColorChange();
+
+    // Shows a pop-up menu owned by this window; the system's TrackPopupMenu. Its owner-drawn
+    // items are measured by their menus' objects even under TPM_NONOTIFY, which keeps
+    // WM_INITMENUPOPUP from naming the pop-up being opened.
+    UINT TrackPopupMenu(HMENU popup, UINT flags, int x, int y);
+    // Sends msg to every window below this one, children first-level and deeper.
+    void SendMessageToDescendants(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     // Dialog-based windows are made by CreateDialog* with this procedure and this object
     // registered as the one being created.
@@ -134,10 +147,11 @@ private:
     void Detach();
     bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool RouteMenuItem(UINT msg, LPARAM lParam);
+    bool RouteMenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result) const;
     CWnd* ChildObject(HWND child) const;
 
     WNDPROC m_pfnSuper = nullptr;  // the subclassed procedure, null for our own classes
     bool m_bSubclassed = false;    // our procedure replaced the window's own
     bool m_bOwnsWindow = false;    // created by this object, so destroyed with it
-    HMENU m_hMenuOpening = nullptr;  // the pop-up of the last WM_INITMENUPOPUP: its items are measured next
+    HMENU m_hMenuOpening = nullptr;  // the pop-up being opened (WM_INITMENUPOPUP): its items are measured next
 };

@@ -1,5 +1,5 @@
 // What a parent receives about its child controls goes to the controls' own objects, typed;
-// owner-drawn menu items go to the menu object that holds them.
+// owner-drawn menu items and mnemonics go to the menu object that holds them.
 #include "framework/wnd.h"
 
 #include "framework/menu.h"
@@ -26,6 +26,12 @@ bool CWnd::RouteMenuItem(UINT msg, LPARAM lParam)
     if (menu)
         menu->MeasureItem(&item);
     return menu != nullptr;
+}
+
+bool CWnd::RouteMenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result) const
+{
+    CMenu* menu = CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(lParam));
+    return menu && menu->OnMenuChar(LOWORD(wParam), HIWORD(wParam), result);
 }
 
 bool CWnd::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)

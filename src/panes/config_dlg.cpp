@@ -1,16 +1,10 @@
 #include "panes/config_dlg.h"
 
-#include "emulator/session_paths.h"
-#include "emulator/win32/win32_desktop.h"
-#include "panes/form_view_info.h"
-#include "panes/form_view_menu.h"
-#include "panes/form_view_title.h"
 #include "panes/language_list.h"
+#include "panes/language_refresh.h"
 #include "panes/main_window.h"
 #include "resource.h"
-#include "text/language_files.h"
 #include "text/win32/wide.h"
-#include "text/win32/win32_text_platform.h"
 
 CConfigDlg::CConfigDlg() : CDialog(IDD_CONFIG)
 {
@@ -39,18 +33,7 @@ void CConfigDlg::OnOK()
         ::SetFocus(list);
         return;
     }
-    text::SelectLanguage(text::Win32TextPlatform(), text::AsU16(name));
-    if (panes::MainWindow* main = panes::MainWindow::Current()) {
-        main->SetCaption(text::LanguageText(L"IDS_MAIN_TITLE"));
-        if (CFormViewTitle* title = main->TitlePane())
-            title->OnInitialUpdate();
-        if (CFormViewMenu* menu = main->MenuPane())
-            menu->ReloadItemTexts();
-        if (CFormViewInfo* info = main->InfoPane())
-            info->OnInitialUpdate();
-    }
-    emulator::win32::Win32Desktop desktop(*this);
-    emulator::ReloadEmulationFile(desktop);
+    panes::ApplyLanguage(*this, name, panes::TitleRefresh::InitialUpdate);
     CDialog::OnOK();
 }
 

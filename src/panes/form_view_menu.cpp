@@ -90,13 +90,6 @@ void CFormViewMenu::LayOutItems() const
     m_listMenu.SendMessage(LVM_ARRANGE, LVA_DEFAULT);
 }
 
-LRESULT CFormViewMenu::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_TIMER)
-        OnTimer(static_cast<UINT_PTR>(wParam));
-    return CFormView::WindowProc(msg, wParam, lParam);
-}
-
 bool CFormViewMenu::OnNotify(NMHDR* header, LRESULT* result)
 {
     if (header->idFrom == IDC_LIST_MENU && header->code == NM_CLICK) {

@@ -34,9 +34,8 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool OnNotify(NMHDR* header, LRESULT* result) override;
-    void OnTimer(UINT_PTR id);
+    void OnTimer(UINT_PTR id) override;
     void OnNMClickListMenu(NMHDR* header, LRESULT* result);
 
 private:

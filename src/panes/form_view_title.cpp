@@ -1,8 +1,6 @@
 #include "panes/form_view_title.h"
 
-#include "app/messages.h"
 #include "emulator/emulator_session.h"
-#include "emulator/session_paths.h"
 #include "emulator/win32/win32_desktop.h"
 #include "emulator/win32/win32_session_files.h"
 #include "framework/app_instance.h"
@@ -12,14 +10,11 @@
 #include "framework/message_box.h"
 #include "framework/unique_handle.h"
 #include "panes/about_dlg.h"
-#include "panes/form_view_info.h"
-#include "panes/form_view_menu.h"
 #include "panes/language_list.h"
+#include "panes/language_refresh.h"
 #include "panes/main_window.h"
 #include "resource.h"
-#include "text/language_files.h"
 #include "text/win32/wide.h"
-#include "text/win32/win32_text_platform.h"
 
 std::wstring g_strDeviceName;
 
@@ -78,17 +73,7 @@ void CFormViewTitle::FillLanguageList(const std::wstring& appDir)
     panes::FillLanguageList(list, appDir, m_listFont);
 }
 
-LRESULT CFormViewTitle::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_SETFOCUS) {
-        const LRESULT result = CFormView::WindowProc(msg, wParam, lParam);
-        OnSetFocus();
-        return result;
-    }
-    return CFormView::WindowProc(msg, wParam, lParam);
-}
-
-void CFormViewTitle::OnSetFocus()
+void CFormViewTitle::OnSetFocus(HWND)
 {
     if (!m_bFirstFocus)
         return;
@@ -168,17 +153,7 @@ void CFormViewTitle::OnCbnSelchangeLanguage()
     std::wstring name;
     if (!panes::SelectedLanguage(GetDlgItem(IDC_COMBO_LANGUAGE), name))
         return;
-    text::SelectLanguage(text::Win32TextPlatform(), text::AsU16(name));
-    panes::MainWindow* main = panes::MainWindow::Current();
-    if (main)
-        main->SetCaption(text::LanguageText(L"IDS_MAIN_TITLE"));
-    if (CFormViewMenu* menu = main ? main->MenuPane() : nullptr)
-        menu->ReloadItemTexts();
-    Invalidate(TRUE);
-    if (CFormViewInfo* info = main ? main->InfoPane() : nullptr)
-        info->OnInitialUpdate();
-    emulator::win32::Win32Desktop desktop(*this);
-    emulator::ReloadEmulationFile(desktop);
+    panes::ApplyLanguage(*this, name, panes::TitleRefresh::Repaint);
     SwitchDeviceEntry();
 }
 

@@ -36,13 +36,13 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     void OnDraw(HDC dc) override;
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     // A press on the pane itself (not on one of its controls) asks the main frame to start a
-    // caption drag, so dragging the banner moves the window.
+    // caption drag, so dragging the banner moves the window. Here and not in a press handler:
+    // the drag belongs to every press the pane leaves to its default handling, and comes first.
     LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
-    void OnSetFocus();
+    void OnSetFocus(HWND previous) override;
     void OnBnClickedExit();
     void OnBnClickedMinimize();
     void OnBnClickedMenu();

@@ -2,12 +2,18 @@
 // What the panes and dialogs need of the main window: the program folder and the panes by row.
 // The main frame provides it; the panes find it through the application's main window.
 
+#include <windows.h>
+
 #include <string>
 
 class CWnd;
 class CFormViewTitle;
 class CFormViewMenu;
 class CFormViewInfo;
+
+// Title pane to main window: start moving the window as if its caption had been grabbed.
+// Sent, with wParam and lParam 0; the result is 0.
+constexpr UINT WM_DRAG_MAINFRAME = WM_USER + 18;
 
 namespace panes {
 

@@ -12,7 +12,7 @@ constexpr UINT kButtonTypeBits = 0x1F;
 
 CButtonMx::CButtonMx()
 {
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < kColorSlots; ++i)
         m_colors[i] = ::GetSysColor(i % 2 == 0 ? COLOR_BTNFACE : COLOR_BTNTEXT);
 }
 
@@ -26,7 +26,7 @@ CButtonMx::~CButtonMx()
 
 void CButtonMx::PreSubclassWindow()
 {
-    const DWORD style = GetStyle() & 0xFFFF;
+    const DWORD style = LOWORD(GetStyle());
     if (style & BS_CHECKBOX)
         m_bCheckMode = TRUE;
     if ((style & kButtonTypeBits) == BS_DEFPUSHBUTTON)
@@ -47,94 +47,115 @@ bool CButtonMx::PreTranslateMessage(MSG* msg)
     return CButton::PreTranslateMessage(msg);
 }
 
-LRESULT CButtonMx::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    // A double click is a second press, not a notification of its own.
-    if (msg == WM_LBUTTONDBLCLK)
-        msg = WM_LBUTTONDOWN;
-    return CButton::DefWindowProc(msg, wParam, lParam);
-}
-
 LRESULT CButtonMx::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_SETCURSOR:
-        if (!m_hButtonCursor)
-            break;
-        ::SetCursor(m_hButtonCursor.get());
-        return TRUE;
-    case WM_KILLFOCUS: {
-        const LRESULT result = DefWindowProc(msg, wParam, lParam);
-        CancelHover();
-        return result;
-    }
+        return OnSetCursor() ? TRUE : DefWindowProc(msg, wParam, lParam);
+    case WM_KILLFOCUS:
+        OnKillFocus(reinterpret_cast<HWND>(wParam));
+        return 0;
     case WM_MOUSEMOVE:
         OnMouseMove(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
-    case WM_SYSCOLORCHANGE: {
-        const LRESULT result = DefWindowProc(msg, wParam, lParam);
-        DiscardBackground();  // the next paint takes a new snapshot; m_colors stay as they are
-        return result;
-    }
-    case WM_ACTIVATE: {
-        const LRESULT result = DefWindowProc(msg, wParam, lParam);
-        if (LOWORD(wParam) == WA_INACTIVE)
-            CancelHover();
-        return result;
-    }
-    case WM_ENABLE: {
-        const LRESULT result = DefWindowProc(msg, wParam, lParam);
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        return 0;
+    case WM_ENABLE:
         OnEnable(static_cast<BOOL>(wParam));
-        return result;
-    }
-    case WM_CANCELMODE: {
-        const LRESULT result = DefWindowProc(msg, wParam, lParam);
-        CancelHover();
-        return result;
-    }
-    case WM_GETDLGCODE: {
-        // One of the two push-button codes, never both.
-        const auto code = static_cast<UINT>(DefWindowProc(msg, wParam, lParam)) &
-                          ~static_cast<UINT>(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
-        return code | (m_bDefault ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
-    }
-    case WM_MENUCHAR: {
-        const auto menu = reinterpret_cast<HMENU>(lParam);
-        if (!VelMenu::IsKnownMenu(menu))
-            break;
-        return VelMenu::HandleMenuChar(LOWORD(wParam), HIWORD(wParam), CMenu::FromHandlePermanent(menu));
-    }
-    case WM_MEASUREITEM: {
-        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-        const auto menu = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item->itemID));
-        if (item->CtlType != ODT_MENU || !::IsMenu(menu) || !VelMenu::IsKnownMenu(menu))
-            break;
-        m_popupMenu.MeasureItem(item);
-        return TRUE;
-    }
-    case BM_SETSTYLE: {
-        const UINT type = static_cast<UINT>(wParam) & kButtonTypeBits;
-        if (type == BS_DEFPUSHBUTTON)
-            m_bDefault = TRUE;
-        else if (type == BS_PUSHBUTTON)
-            m_bDefault = FALSE;
-        return DefWindowProc(msg, (wParam & ~static_cast<WPARAM>(kButtonTypeBits)) | BS_OWNERDRAW, lParam);
-    }
+        return 0;
+    case WM_CANCELMODE:
+        OnCancelMode();
+        return 0;
+    case WM_GETDLGCODE:
+        return OnGetDlgCode(wParam, lParam);
+    case BM_SETSTYLE:
+        OnSetStyle(static_cast<UINT>(wParam), lParam);
+        return 0;
     case WM_MOUSELEAVE:
-        CancelHover();
+        OnMouseLeave();
         return 0;
     case BM_SETCHECK:
-        if (m_bCheckMode) {
-            m_nCheckState = wParam == BST_CHECKED || wParam == BST_INDETERMINATE ? 1 : 0;
-            Invalidate();
-        }
+        OnSetCheck(wParam);
         return 0;
     case BM_GETCHECK:
         return m_nCheckState;
+    case WM_LBUTTONDBLCLK:
+        OnLButtonDblClk(static_cast<UINT>(wParam), lParam);
+        return 0;
     default:
-        break;
+        return CButton::WindowProc(msg, wParam, lParam);
     }
-    return CButton::WindowProc(msg, wParam, lParam);
+}
+
+bool CButtonMx::OnSetCursor()
+{
+    if (!m_hButtonCursor)
+        return false;
+    ::SetCursor(m_hButtonCursor.get());
+    return true;
+}
+
+void CButtonMx::OnKillFocus(HWND next)
+{
+    DefWindowProc(WM_KILLFOCUS, reinterpret_cast<WPARAM>(next), 0);
+    CancelHover();
+}
+
+void CButtonMx::OnSysColorChange()
+{
+    CButton::OnSysColorChange();
+    DiscardBackground();  // the next paint takes a new snapshot; m_colors stay as they are
+}
+
+void CButtonMx::OnActivate(UINT state, HWND other, BOOL minimized)
+{
+    DefWindowProc(WM_ACTIVATE, MAKEWPARAM(state, minimized), reinterpret_cast<LPARAM>(other));
+    if (state == WA_INACTIVE)
+        CancelHover();
+}
+
+void CButtonMx::OnCancelMode()
+{
+    DefWindowProc(WM_CANCELMODE, 0, 0);
+    CancelHover();
+}
+
+UINT CButtonMx::OnGetDlgCode(WPARAM key, LPARAM message)
+{
+    // One of the two push-button codes, never both.
+    const auto code = static_cast<UINT>(DefWindowProc(WM_GETDLGCODE, key, message)) &
+                      ~static_cast<UINT>(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
+    return code | (m_bDefault ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+}
+
+void CButtonMx::OnSetStyle(UINT style, LPARAM redraw)
+{
+    const UINT type = style & kButtonTypeBits;
+    if (type == BS_DEFPUSHBUTTON)
+        m_bDefault = TRUE;
+    else if (type == BS_PUSHBUTTON)
+        m_bDefault = FALSE;
+    // The control stays owner-drawn whatever style it is given.
+    DefWindowProc(BM_SETSTYLE, (style & ~kButtonTypeBits) | BS_OWNERDRAW, redraw);
+}
+
+void CButtonMx::OnMouseLeave()
+{
+    CancelHover();
+}
+
+void CButtonMx::OnSetCheck(WPARAM check)
+{
+    if (!m_bCheckMode)
+        return;
+    m_nCheckState = check == BST_CHECKED || check == BST_INDETERMINATE ? 1 : 0;
+    Invalidate();
+}
+
+void CButtonMx::OnLButtonDblClk(UINT flags, LPARAM point)
+{
+    DefWindowProc(WM_LBUTTONDOWN, flags, point);
 }
 
 HBRUSH CButtonMx::OnReflectedCtlColor(HDC, UINT)
@@ -171,6 +192,7 @@ void CButtonMx::OnMouseMove(UINT flags, POINT point)
 
 void CButtonMx::OnEnable(BOOL enable)
 {
+    DefWindowProc(WM_ENABLE, static_cast<WPARAM>(enable), 0);
     if (!enable) {
         // The focus leaves a disabled button whether it had it or not.
         const HWND parent = ::GetParent(m_hWnd);
@@ -195,6 +217,19 @@ bool CButtonMx::OnReflectedCommand(UINT code)
     return false;  // the parent hears of the click as usual
 }
 
+void CButtonMx::ShowDropDown()
+{
+    const RECT rect = GetWindowRect();
+    m_bMenuOpen = TRUE;
+    Invalidate();
+    const UINT command = TrackPopupMenu(m_popupMenu.GetSubMenu(0), TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD,
+                                        rect.left, rect.bottom);
+    m_bMenuOpen = FALSE;
+    Invalidate();
+    if (command)
+        ::PostMessageW(m_hMenuOwner, WM_COMMAND, MAKEWPARAM(LOWORD(command), 0), 0);
+}
+
 void CButtonMx::OnClicked()
 {
     ::SetFocus(m_hWnd);
@@ -204,16 +239,7 @@ void CButtonMx::OnClicked()
         return;
     }
     if (m_popupMenu.m_hMenu) {
-        const RECT rect = GetWindowRect();
-        m_bMenuOpen = TRUE;
-        Invalidate();
-        const auto command = static_cast<UINT>(
-            ::TrackPopupMenu(m_popupMenu.GetSubMenu(0), TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD,
-                             rect.left, rect.bottom, 0, m_hWnd, nullptr));
-        m_bMenuOpen = FALSE;
-        Invalidate();
-        if (command)
-            ::PostMessageW(m_hMenuOwner, WM_COMMAND, MAKEWPARAM(LOWORD(command), 0), 0);
+        ShowDropDown();
         return;
     }
     if (m_szUrl[0]) {

@@ -7,8 +7,10 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "framework/bitmap_dc.h"
 #include "framework/button.h"
-#include "framework/dc.h"
 #include "framework/gdi_handles.h"
 #include "framework/tool_tip_ctrl.h"
 #include "widgets/vel_menu.h"
@@ -33,6 +35,19 @@ public:
     virtual DWORD DrawFaceBackground(HDC dc, const RECT& rect);
     virtual DWORD DrawFaceBorder(HDC dc, const RECT& rect);
 
+    // Where the image stands (m_nImageAlign).
+    enum ImageAlign : BYTE { kImageLeft = 0, kImageAbove = 1, kImageRight = 2 };
+    // The slots of m_colors.
+    enum ColorSlot : int {
+        kLitBackground = 0,  // while hovered or pressed
+        kLitText = 1,
+        kBackground = 2,  // otherwise
+        kText = 3,
+        kFocusedBackground = 4,
+        kFocusedText = 5,  // not read by the drawing
+        kColorSlots = 6,
+    };
+
     struct StateIcon {
         framework::UniqueIcon icon;
         int width = 0;
@@ -54,19 +69,17 @@ public:
     BOOL m_bDisabled = FALSE;
     BOOL m_bDefault = FALSE;
     BOOL m_bCheckMode = FALSE;
-    BYTE m_nImageAlign = 0;  // 0 left of the caption, 1 above it, 2 right of it
+    BYTE m_nImageAlign = kImageLeft;
     BOOL m_bHoverBorder = TRUE;
     BOOL m_bFocusRectWhenFlat = FALSE;
-    // 0/1 background/text while hovered or pressed, 2/3 otherwise, 4/5 while focused.
-    COLORREF m_colors[6];
+    COLORREF m_colors[kColorSlots];
     HWND m_hMenuOwner = nullptr;
     BOOL m_bMenuOpen = FALSE;
     VelMenu m_popupMenu;
     framework::UniqueCursor m_hButtonCursor;
     CToolTipCtrl m_toolTip;
-    CDC m_dcBackground;
-    CBitmap m_bmpBackground;
-    HGDIOBJ m_pOldBackgroundBitmap = nullptr;
+    // The snapshot of the parent's painting behind the button, with its bitmap.
+    framework::BitmapDC m_dcBackground;
     BOOL m_bTrackInactive = TRUE;
     int m_nCheckState = 0;
     wchar_t m_szUrl[MAX_PATH] = {};
@@ -75,13 +88,24 @@ public:
 
 protected:
     void PreSubclassWindow() override;
+    // Unpacks the button's messages into the handlers below.
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool OnReflectedCommand(UINT code) override;
     HBRUSH OnReflectedCtlColor(HDC dc, UINT ctlColorMessage) override;
 
+    bool OnSetCursor();
+    void OnKillFocus(HWND next);
     void OnMouseMove(UINT flags, POINT point);
+    void OnSysColorChange() override;
+    void OnActivate(UINT state, HWND other, BOOL minimized);
     void OnEnable(BOOL enable);
+    void OnCancelMode();
+    UINT OnGetDlgCode(WPARAM key, LPARAM message);
+    void OnSetStyle(UINT style, LPARAM redraw);
+    void OnMouseLeave();
+    void OnSetCheck(WPARAM check);
+    // A double click is a second press, not a notification of its own.
+    void OnLButtonDblClk(UINT flags, LPARAM point);
     void OnClicked();
     void CancelHover();
     void ReleaseImages(bool free);
@@ -89,7 +113,12 @@ protected:
 
     void PaintParentBackground(HDC dc);
     void DiscardBackground();
+    void DrawFrame(HDC dc, const RECT& face);
+    void DrawCaption(HDC dc, const std::wstring& caption, RECT captionRect) const;
     void DrawStateIcon(bool hasCaption, const RECT& item, RECT& caption, HDC dc, bool pressed, bool disabled);
     void DrawStateBitmap(bool hasCaption, const RECT& item, RECT& caption, HDC dc, bool pressed, bool disabled);
     RECT PlaceImage(bool hasCaption, const RECT& item, RECT& caption, bool pressed, int width, int height) const;
+
+private:
+    void ShowDropDown();
 };

@@ -42,12 +42,33 @@ void CButtonMx::DrawItem(DRAWITEMSTRUCT* item)
         ::FrameRect(dc, &face, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
         ::InflateRect(&face, -1, -1);
     }
-
     if (m_bTransparent)
         PaintParentBackground(dc);
     else
         DrawFaceBackground(dc, face);
+    DrawFrame(dc, face);
 
+    const std::wstring caption = GetWindowText();
+    RECT captionRect = item->rcItem;
+    const bool hasCaption = !caption.empty();
+    if (m_icons[0].icon)
+        DrawStateIcon(hasCaption, item->rcItem, captionRect, dc, m_bPressed, m_bDisabled);
+    if (m_bitmaps[0].bitmap) {
+        ::SetBkColor(dc, RGB(255, 255, 255));
+        DrawStateBitmap(hasCaption, item->rcItem, captionRect, dc, m_bPressed, m_bDisabled);
+    }
+    if (hasCaption)
+        DrawCaption(dc, caption, captionRect);
+
+    if ((!m_bFlat || m_bFocusRectWhenFlat) && m_bFocused) {
+        RECT focus = face;
+        ::InflateRect(&focus, -3, -3);
+        ::DrawFocusRect(dc, &focus);
+    }
+}
+
+void CButtonMx::DrawFrame(HDC dc, const RECT& face)
+{
     if (m_bPressed) {
         if (!m_bFlat) {
             framework::UniqueBrush shadow(::CreateSolidBrush(::GetSysColor(COLOR_BTNSHADOW)));
@@ -68,49 +89,37 @@ void CButtonMx::DrawItem(DRAWITEMSTRUCT* item)
     } else if (m_bHover && m_bHoverBorder) {
         DrawFaceBorder(dc, face);
     }
+}
 
-    const std::wstring caption = GetWindowText();
-    RECT captionRect = item->rcItem;
-    const bool hasCaption = !caption.empty();
-    if (m_icons[0].icon)
-        DrawStateIcon(hasCaption, item->rcItem, captionRect, dc, m_bPressed, m_bDisabled);
-    if (m_bitmaps[0].bitmap) {
-        ::SetBkColor(dc, RGB(255, 255, 255));
-        DrawStateBitmap(hasCaption, item->rcItem, captionRect, dc, m_bPressed, m_bDisabled);
+void CButtonMx::DrawCaption(HDC dc, const std::wstring& caption, RECT captionRect) const
+{
+    if (m_bPressed && !m_bCheckMode)
+        ::OffsetRect(&captionRect, 1, 1);
+    const RECT room = captionRect;
+    ::DrawTextW(dc, caption.c_str(), -1, &captionRect, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
+    ::OffsetRect(&captionRect, (Width(room) - Width(captionRect)) / 2, (Height(room) - Height(captionRect)) / 2);
+    ::SetBkMode(dc, TRANSPARENT);
+    if (m_bDisabled) {
+        // Engraved: highlight one pixel down and right, shadow over it.
+        ::OffsetRect(&captionRect, 1, 1);
+        ::SetTextColor(dc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+        ::DrawTextW(dc, caption.c_str(), -1, &captionRect, DT_WORDBREAK | DT_CENTER);
+        ::OffsetRect(&captionRect, -1, -1);
+        ::SetTextColor(dc, ::GetSysColor(COLOR_BTNSHADOW));
+        ::DrawTextW(dc, caption.c_str(), -1, &captionRect, DT_WORDBREAK | DT_CENTER);
+        return;
     }
-
-    if (hasCaption) {
-        if (m_bPressed && !m_bCheckMode)
-            ::OffsetRect(&captionRect, 1, 1);
-        const RECT room = captionRect;
-        ::DrawTextW(dc, caption.c_str(), -1, &captionRect, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
-        ::OffsetRect(&captionRect, (Width(room) - Width(captionRect)) / 2, (Height(room) - Height(captionRect)) / 2);
-        ::SetBkMode(dc, TRANSPARENT);
-        if (m_bDisabled) {
-            ::OffsetRect(&captionRect, 1, 1);
-            ::SetTextColor(dc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-            ::DrawTextW(dc, caption.c_str(), -1, &captionRect, DT_WORDBREAK | DT_CENTER);
-            ::OffsetRect(&captionRect, -1, -1);
-            ::SetTextColor(dc, ::GetSysColor(COLOR_BTNSHADOW));
-            ::DrawTextW(dc, caption.c_str(), -1, &captionRect, DT_WORDBREAK | DT_CENTER);
-        } else {
-            const bool lit = m_bHover || m_bPressed;
-            ::SetTextColor(dc, m_colors[lit ? 1 : 3]);
-            ::SetBkColor(dc, m_colors[lit ? 0 : 2]);
-            ::DrawTextW(dc, caption.c_str(), -1, &captionRect, DT_WORDBREAK | DT_CENTER);
-        }
-    }
-
-    if ((!m_bFlat || m_bFocusRectWhenFlat) && m_bFocused) {
-        RECT focus = face;
-        ::InflateRect(&focus, -3, -3);
-        ::DrawFocusRect(dc, &focus);
-    }
+    const bool lit = m_bHover || m_bPressed;
+    ::SetTextColor(dc, m_colors[lit ? kLitText : kText]);
+    ::SetBkColor(dc, m_colors[lit ? kLitBackground : kBackground]);
+    ::DrawTextW(dc, caption.c_str(), -1, &captionRect, DT_WORDBREAK | DT_CENTER);
 }
 
 DWORD CButtonMx::DrawFaceBackground(HDC dc, const RECT& rect)
 {
-    const COLORREF color = m_bHover || m_bPressed ? m_colors[0] : m_bFocused ? m_colors[4] : m_colors[2];
+    const COLORREF color = m_bHover || m_bPressed ? m_colors[kLitBackground]
+                           : m_bFocused           ? m_colors[kFocusedBackground]
+                                                  : m_colors[kBackground];
     framework::FillSolidRect(dc, rect, color);
     return 0;
 }
@@ -134,11 +143,7 @@ void CButtonMx::EnableTransparentBackground()
 
 void CButtonMx::DiscardBackground()
 {
-    if (m_dcBackground && m_pOldBackgroundBitmap)
-        ::SelectObject(m_dcBackground.m_hDC, m_pOldBackgroundBitmap);
-    m_pOldBackgroundBitmap = nullptr;
-    m_bmpBackground.DeleteObject();
-    m_dcBackground.DeleteDC();
+    m_dcBackground.Reset();
 }
 
 void CButtonMx::PaintParentBackground(HDC dc)
@@ -151,21 +156,22 @@ void CButtonMx::PaintParentBackground(HDC dc)
     const int width = Width(client), height = Height(client);
 
     if (!m_dcBackground && parentDC) {
-        m_dcBackground.CreateCompatibleDC(parentDC.get());
-        m_bmpBackground.CreateCompatibleBitmap(parentDC.get(), width, height);
-        m_pOldBackgroundBitmap = ::SelectObject(m_dcBackground.m_hDC, m_bmpBackground.GetSafeHandle());
+        m_dcBackground = framework::BitmapDC(parentDC.get(), width, height);
+        HDC snapshot = m_dcBackground.get();
+        if (!snapshot)
+            return;
         // What the screen shows there, and over it the parent's own painting of that place when
         // it can print itself: the snapshot then holds neither this button's earlier face nor
         // a window that happened to cover the parent.
-        ::BitBlt(m_dcBackground.m_hDC, 0, 0, width, height, parentDC.get(), place.left, place.top, SRCCOPY);
+        ::BitBlt(snapshot, 0, 0, width, height, parentDC.get(), place.left, place.top, SRCCOPY);
         // Patterns start at the brush origin, so it moves with the picture.
-        framework::DcStateScope state(m_dcBackground.m_hDC);
-        ::SetViewportOrgEx(m_dcBackground.m_hDC, -place.left, -place.top, nullptr);
-        ::SetBrushOrgEx(m_dcBackground.m_hDC, -place.left, -place.top, nullptr);
-        ::SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dcBackground.m_hDC), PRF_CLIENT);
+        framework::DcStateScope state(snapshot);
+        ::SetViewportOrgEx(snapshot, -place.left, -place.top, nullptr);
+        ::SetBrushOrgEx(snapshot, -place.left, -place.top, nullptr);
+        ::SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(snapshot), PRF_CLIENT);
     }
     if (m_dcBackground)
-        ::BitBlt(dc, 0, 0, width, height, m_dcBackground.m_hDC, 0, 0, SRCCOPY);
+        ::BitBlt(dc, 0, 0, width, height, m_dcBackground.get(), 0, 0, SRCCOPY);
 }
 
 RECT CButtonMx::PlaceImage(bool hasCaption, const RECT& item, RECT& caption, bool pressed, int width, int height) const
@@ -173,7 +179,7 @@ RECT CButtonMx::PlaceImage(bool hasCaption, const RECT& item, RECT& caption, boo
     RECT image = item;
     const int roomWidth = Width(image), roomHeight = Height(image);
     switch (m_nImageAlign) {
-    case 0:
+    case kImageLeft:
         if (!hasCaption) {
             image.left += (roomWidth - width) / 2;
         } else {
@@ -182,7 +188,7 @@ RECT CButtonMx::PlaceImage(bool hasCaption, const RECT& item, RECT& caption, boo
         }
         image.top += (roomHeight - height) / 2;
         break;
-    case 1:
+    case kImageAbove:
         image.left += (roomWidth - width) / 2;
         if (hasCaption) {
             image.top = 3;
@@ -191,7 +197,7 @@ RECT CButtonMx::PlaceImage(bool hasCaption, const RECT& item, RECT& caption, boo
             image.top += (roomHeight - height) / 2;
         }
         break;
-    case 2:
+    case kImageRight:
         if (!hasCaption) {
             image.left += (roomWidth - width) / 2;
         } else {

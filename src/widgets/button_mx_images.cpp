@@ -1,4 +1,5 @@
 // The button's icons: taking them over, the automatic gray copy, and letting them go.
+#include <utility>
 #include <vector>
 
 #include "widgets/button_mx.h"
@@ -21,7 +22,7 @@ BYTE Gray(BYTE red, BYTE green, BYTE blue)
 {
     // In this order, in double precision, truncated: mid gray 128 becomes 127.
     const double gray = 0.587 * green + 0.299 * red + 0.114 * blue;
-    return static_cast<BYTE>(static_cast<int>(gray) & 0xFF);
+    return LOBYTE(static_cast<int>(gray));
 }
 
 }  // namespace
@@ -29,24 +30,31 @@ BYTE Gray(BYTE red, BYTE green, BYTE blue)
 DWORD CButtonMx::SetStateIcons(HICON active, HICON idle)
 {
     ReleaseImages(true);
-    if (active) {
-        m_icons[0].icon.reset(active);
-        if (!IconSize(active, m_icons[0].width, m_icons[0].height)) {
+    // Both icons are ours from here on, whatever happens below. The same icon twice would be
+    // destroyed twice: it shows in both states anyway.
+    framework::UniqueIcon activeIcon(active);
+    const bool grayCopy = idle == AUTO_GRAY_ICON;
+    framework::UniqueIcon idleIcon(grayCopy || idle == active ? nullptr : idle);
+    if (!activeIcon) {
+        Invalidate();
+        return 0;
+    }
+    StateIcon activeSlot{std::move(activeIcon)};
+    if (!IconSize(active, activeSlot.width, activeSlot.height)) {
+        Invalidate();
+        return 1;
+    }
+    m_icons[0] = std::move(activeSlot);
+    if (grayCopy)
+        idleIcon.reset(MakeGrayIcon(active));
+    if (idleIcon || grayCopy) {
+        StateIcon idleSlot{std::move(idleIcon)};
+        if (!idleSlot.icon || !IconSize(idleSlot.icon.get(), idleSlot.width, idleSlot.height)) {
             ReleaseImages(true);
+            Invalidate();
             return 1;
         }
-        // The same icon twice would be destroyed twice: it shows in both states anyway.
-        if (idle == active)
-            idle = nullptr;
-        if (idle) {
-            if (idle == AUTO_GRAY_ICON)
-                idle = MakeGrayIcon(active);
-            m_icons[1].icon.reset(idle);
-            if (!idle || !IconSize(idle, m_icons[1].width, m_icons[1].height)) {
-                ReleaseImages(true);
-                return 1;
-            }
-        }
+        m_icons[1] = std::move(idleSlot);
     }
     Invalidate();
     return 0;

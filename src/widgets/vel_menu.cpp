@@ -1,12 +1,22 @@
 #include "widgets/vel_menu.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
-void RemoveAll(std::vector<HMENU>& menus, HMENU menu)
+// The bits of a pop-up item's state that ModifyMenuW takes back as flags: its high byte is the
+// sub-menu's item count, and bit 0x10 (MF_POPUP) is set again by the caller.
+constexpr UINT kPopupStateFlags = 0xEF;
+
+bool HoldsPopup(HMENU menu, HMENU popup)
 {
-    menus.erase(std::remove(menus.begin(), menus.end(), menu), menus.end());
+    const int count = ::GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        if (::GetSubMenu(menu, position) == popup)
+            return true;
+    }
+    return false;
 }
 
 // The system's lowercase mapping of the user's locale, for every character it knows.
@@ -32,11 +42,6 @@ BOOL VelMenu::AppendOwnerDrawnItem(UINT flags, UINT_PTR id, const wchar_t* text)
         flags = (flags & MF_BYPOSITION) | MF_SEPARATOR | MF_OWNERDRAW;
     else
         flags |= MF_OWNERDRAW;
-    const bool popup = (flags & MF_POPUP) != 0;
-    if (popup) {
-        s_KnownMenus.push_back(reinterpret_cast<HMENU>(id));
-        m_PopupHandles.push_back(reinterpret_cast<HMENU>(id));
-    }
 
     auto record = std::make_unique<VelMenuData>();
     record->SetText(text);
@@ -51,26 +56,28 @@ BOOL VelMenu::AppendOwnerDrawnItem(UINT flags, UINT_PTR id, const wchar_t* text)
     if (!appended) {
         // No item shows this record: keeping it would shift every record against its item.
         m_Items.pop_back();
-        if (popup) {
-            m_PopupHandles.pop_back();
-            s_KnownMenus.pop_back();
-        }
     }
     if (m_bLoadedFromResource)
         RestoreTopLevelPopups();
     return appended;
 }
 
-std::unique_ptr<VelMenuData> VelMenu::ReplaceItemAtPosition(UINT position, UINT flags, UINT_PTR id,
-                                                            const std::wstring& text)
+VelMenuData* VelMenu::ReplaceItemAtPosition(UINT position, UINT flags, UINT_PTR id, const std::wstring& text)
 {
     auto record = std::make_unique<VelMenuData>();
     record->SetText(text.c_str());
     record->m_nFlags = flags;
     record->m_nID = id;
-    const wchar_t* data = (flags & MF_OWNERDRAW) ? reinterpret_cast<const wchar_t*>(record.get()) : nullptr;
+    VelMenuData* kept = record.get();
+    // Kept before the item shows it: the old record goes only once the item has let go of it.
+    std::unique_ptr<VelMenuData> replaced;
+    if (position < m_Items.size())
+        replaced = std::exchange(m_Items[position], std::move(record));
+    else
+        m_Items.push_back(std::move(record));
+    const wchar_t* data = (flags & MF_OWNERDRAW) ? reinterpret_cast<const wchar_t*>(kept) : nullptr;
     ::ModifyMenuW(m_hMenu, position, flags, id, data);
-    return record;
+    return kept;
 }
 
 int VelMenu::FindLoadedItemOffset() const
@@ -105,7 +112,7 @@ void VelMenu::RestoreTopLevelPopups()
     }
 }
 
-std::unique_ptr<VelMenuData> VelMenu::ClaimRecord(std::vector<std::unique_ptr<VelMenuData>>& records, UINT_PTR id)
+std::unique_ptr<VelMenuData> VelMenu::ClaimRecord(Records& records, UINT_PTR id)
 {
     for (auto& record : records) {
         if (record && !record->m_bClaimed && record->m_nID == id) {
@@ -118,49 +125,58 @@ std::unique_ptr<VelMenuData> VelMenu::ClaimRecord(std::vector<std::unique_ptr<Ve
 
 void VelMenu::SyncRecordsWithMenu()
 {
-    std::vector<std::unique_ptr<VelMenuData>> old = std::move(m_Items);
+    Records old = std::move(m_Items);
     m_Items.clear();
     for (auto& record : old)
         record->m_bClaimed = 0;
-
     const int count = GetMenuItemCount();
-    for (int index = 0; index < count; ++index) {
-        const auto position = static_cast<UINT>(index);
-        const UINT state = GetMenuState(position, MF_BYPOSITION);
-        std::unique_ptr<VelMenuData> record;
-        if (state & MF_POPUP) {
-            const auto popup = reinterpret_cast<UINT_PTR>(::GetSubMenu(m_hMenu, index));
-            const std::wstring text = GetMenuString(position, MF_BYPOSITION);
-            record = ClaimRecord(old, popup);
-            if (!record)
-                record = ReplaceItemAtPosition(position, (state & 0xEF) | MF_BYPOSITION | MF_OWNERDRAW | MF_POPUP,
-                                               popup, text);
-            else if (!text.empty())
-                record->SetText(text.c_str());
-        } else if (state & MF_SEPARATOR) {
-            record = ClaimRecord(old, 0);
-            // By position always: without it the position would be taken for a command id.
-            if (record)
-                ::ModifyMenuW(m_hMenu, position, record->m_nFlags | MF_BYPOSITION, 0,
-                              reinterpret_cast<const wchar_t*>(record.get()));
-            else
-                record = ReplaceItemAtPosition(position, state | MF_SEPARATOR | MF_BYPOSITION | MF_OWNERDRAW, 0, L"");
-        } else {
-            const UINT id = ::GetMenuItemID(m_hMenu, index);
-            const std::wstring text = GetMenuString(position, MF_BYPOSITION);
-            record = ClaimRecord(old, id);
-            if (record) {
-                record->m_nFlags = state | MF_BYPOSITION | MF_OWNERDRAW;
-                if (!text.empty())
-                    record->SetText(text.c_str());
-                ::ModifyMenuW(m_hMenu, position, record->m_nFlags, id, reinterpret_cast<const wchar_t*>(record.get()));
-            } else {
-                record = ReplaceItemAtPosition(position, state | MF_BYPOSITION | MF_OWNERDRAW, id, text);
-            }
+    for (int index = 0; index < count; ++index)
+        SyncRecordAt(index, old);
+    // Records left unclaimed in old go with it, after the items that showed them changed.
+}
+
+void VelMenu::SyncRecordAt(int index, Records& old)
+{
+    const auto position = static_cast<UINT>(index);
+    const UINT state = GetMenuState(position, MF_BYPOSITION);
+    if (state & MF_POPUP) {
+        const auto popup = reinterpret_cast<UINT_PTR>(::GetSubMenu(m_hMenu, index));
+        const std::wstring text = GetMenuString(position, MF_BYPOSITION);
+        std::unique_ptr<VelMenuData> record = ClaimRecord(old, popup);
+        if (!record) {
+            ReplaceItemAtPosition(position, (state & kPopupStateFlags) | MF_BYPOSITION | MF_OWNERDRAW | MF_POPUP,
+                                  popup, text);
+            return;
         }
+        if (!text.empty())
+            record->SetText(text.c_str());
         m_Items.push_back(std::move(record));
+        return;
     }
-    // Records left unclaimed in old go with it.
+    if (state & MF_SEPARATOR) {
+        std::unique_ptr<VelMenuData> record = ClaimRecord(old, 0);
+        if (!record) {
+            ReplaceItemAtPosition(position, state | MF_SEPARATOR | MF_BYPOSITION | MF_OWNERDRAW, 0, L"");
+            return;
+        }
+        // By position always: without it the position would be taken for a command id.
+        ::ModifyMenuW(m_hMenu, position, record->m_nFlags | MF_BYPOSITION, 0,
+                      reinterpret_cast<const wchar_t*>(record.get()));
+        m_Items.push_back(std::move(record));
+        return;
+    }
+    const UINT id = ::GetMenuItemID(m_hMenu, index);
+    const std::wstring text = GetMenuString(position, MF_BYPOSITION);
+    std::unique_ptr<VelMenuData> record = ClaimRecord(old, id);
+    if (!record) {
+        ReplaceItemAtPosition(position, state | MF_BYPOSITION | MF_OWNERDRAW, id, text);
+        return;
+    }
+    record->m_nFlags = state | MF_BYPOSITION | MF_OWNERDRAW;
+    if (!text.empty())
+        record->SetText(text.c_str());
+    ::ModifyMenuW(m_hMenu, position, record->m_nFlags, id, reinterpret_cast<const wchar_t*>(record.get()));
+    m_Items.push_back(std::move(record));
 }
 
 BOOL VelMenu::ItemTextAt(int index, std::wstring& text) const
@@ -188,6 +204,12 @@ LRESULT VelMenu::HandleMenuChar(UINT character, UINT flags, CMenu* menu)
     return 0;
 }
 
+bool VelMenu::OnMenuChar(UINT character, UINT flags, LRESULT& result)
+{
+    result = HandleMenuChar(character, flags, this);
+    return true;
+}
+
 BOOL VelMenu::IsKnownMenu(const CMenu* menu)
 {
     return menu && IsKnownMenu(menu->m_hMenu);
@@ -195,23 +217,30 @@ BOOL VelMenu::IsKnownMenu(const CMenu* menu)
 
 BOOL VelMenu::IsKnownMenu(HMENU menu)
 {
-    return menu && std::find(s_KnownMenus.begin(), s_KnownMenus.end(), menu) != s_KnownMenus.end();
+    return dynamic_cast<VelMenu*>(CMenu::FromHandlePermanent(menu)) != nullptr;
 }
 
 BOOL VelMenu::DestroyMenu()
 {
-    RemoveAll(s_KnownMenus, m_hMenu);
-    for (auto popup = m_PopupHandles.rbegin(); popup != m_PopupHandles.rend(); ++popup)
-        RemoveAll(s_KnownMenus, *popup);
-    // Only the pop-ups this menu made are its own; a pop-up object someone else appended
-    // stays theirs.
-    while (!m_OwnedPopups.empty())
-        m_OwnedPopups.pop_back();
-    m_PopupHandles.clear();
-    m_Items.clear();
-    if (!m_bCheckImagesBorrowed) {
-        m_ownCheckImages.reset();
-        m_pCheckImages = nullptr;
+    ReleaseTree();
+    if (!m_checkImages.IsBorrowed())
+        m_checkImages.Own(nullptr);
+    // The system destroys the pop-ups with the menu that holds them.
+    return m_hMenu ? ::DestroyMenu(Detach()) : FALSE;
+}
+
+void VelMenu::ReleaseTree()
+{
+    // Only the pop-ups this menu made are its own; a pop-up object someone else appended stays
+    // theirs. One that never made it into the menu is destroyed by its object.
+    for (auto& popup : m_OwnedPopups) {
+        if (m_hMenu && HoldsPopup(m_hMenu, popup->m_hMenu)) {
+            popup->ReleaseTree();
+            popup->Detach();
+        } else {
+            popup->DestroyMenu();
+        }
     }
-    return CMenu::DestroyMenu();
+    m_OwnedPopups.clear();
+    m_Items.clear();
 }

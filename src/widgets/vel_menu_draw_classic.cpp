@@ -9,89 +9,148 @@ using framework::Draw3dRect;
 using framework::FillSolidRect;
 using framework::FrameSolidRect;
 
+namespace {
+
+// Pixels around the image in its cell, and between the image column and the text.
+constexpr int kCellMargin = 2;
+constexpr int kTextGap = 9;
+
+// One item in the classic style, part by part.
+class ClassicItemPainter : public widgets::MenuItemPainter {
+public:
+    ClassicItemPainter(const VelMenu& menu, CDC& itemDC, const widgets::MenuItemLook& look, const RECT& rect)
+        : MenuItemPainter(look), m_menu(menu), m_itemDC(itemDC), m_dc(itemDC.GetSafeHdc()), m_rect(rect),
+          m_back(::GetSysColor(VelMenu::IsThemed() ? COLOR_BTNFACE : COLOR_MENU)),
+          m_dy(std::max(0, (static_cast<int>(rect.bottom - rect.top) - menu.m_nIconHeight - 2 * kCellMargin) / 2))
+    {
+    }
+
+private:
+    void Separator() const override;
+    void Face() const override;
+    void ImageCell() const override;
+    void CheckMark() const override;
+    void Text() const override;
+
+    // The cell of the image with its frame, and inside the frame.
+    RECT Cell(int inset) const
+    {
+        return RECT{m_rect.left + inset, m_rect.top + m_dy + inset,
+                    m_rect.left + m_menu.m_nIconWidth + 2 * kCellMargin - inset,
+                    m_rect.top + m_dy + m_menu.m_nIconHeight + 2 * kCellMargin - inset};
+    }
+    POINT Origin() const { return POINT{m_rect.left + kCellMargin, m_rect.top + m_dy + kCellMargin}; }
+    void Image() const { widgets::DrawListImage(m_look.images, m_look.imageIndex, m_dc, Origin().x, Origin().y); }
+    // Old systems draw no 3-D frames.
+    static bool HasFrames() { return VelMenu::s_nOsVersion > VelMenu::kNtOther; }
+    void DisabledImage() const;
+
+    const VelMenu& m_menu;
+    CDC& m_itemDC;
+    HDC m_dc;
+    RECT m_rect;
+    COLORREF m_back;
+    int m_dy;  // from the item's top to the image cell's
+};
+
+void ClassicItemPainter::Separator() const
+{
+    FillSolidRect(m_dc, m_rect, m_back);
+    RECT line = m_rect;
+    line.top += (m_rect.bottom - m_rect.top) / 2;
+    ::DrawEdge(m_dc, &line, EDGE_ETCHED, BF_TOP);
+}
+
+void ClassicItemPainter::Face() const
+{
+    if (!m_look.selected) {
+        FillSolidRect(m_dc, m_rect, m_back);
+        FrameSolidRect(m_dc, m_rect, m_back);
+        return;
+    }
+    RECT highlight = m_rect;
+    if (m_look.hasImage || m_look.checkFromList || m_look.checked)
+        highlight.left = m_rect.left + m_menu.m_nIconWidth + 5;
+    FillSolidRect(m_dc, highlight, ::GetSysColor(COLOR_HIGHLIGHT));
+}
+
+void ClassicItemPainter::ImageCell() const
+{
+    const RECT cell = Cell(0), inner = Cell(1);
+    const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW), light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    FrameSolidRect(m_dc, inner, m_back);
+    if (CImageList* checks = m_menu.m_checkImages.Get(); m_look.checkFromList && checks) {
+        FillSolidRect(m_dc, inner, m_back);
+        FrameSolidRect(m_dc, cell, m_back);
+        widgets::DrawListImage(checks, m_look.selected ? 1 : 0, m_dc, Origin().x, Origin().y);
+    } else if (!m_look.disabled && m_look.hasImage && m_look.selected) {
+        FillSolidRect(m_dc, inner, m_back);
+        if (HasFrames()) {
+            if (m_look.checked)
+                Draw3dRect(m_dc, cell, shadow, light);
+            else
+                Draw3dRect(m_dc, cell, light, shadow);
+        }
+        Image();
+    } else if (!m_look.disabled && m_look.checked) {
+        FillSolidRect(m_dc, inner, VelMenu::BlendTowardWhite(0.6, m_back));
+        if (HasFrames())
+            Draw3dRect(m_dc, cell, shadow, light);
+        Image();
+    } else if (!m_look.disabled) {
+        FillSolidRect(m_dc, inner, m_back);
+        FrameSolidRect(m_dc, cell, m_back);
+        Image();
+    } else if (m_look.hasImage && m_look.images) {
+        DisabledImage();
+    }
+}
+
+void ClassicItemPainter::DisabledImage() const
+{
+    CBitmap bitmap;
+    m_menu.ImageToBitmap(m_look.imageIndex, &m_itemDC, m_look.images, bitmap);
+    FrameSolidRect(m_dc, Cell(0), m_back);
+    const POINT at = Origin();
+    if (m_menu.m_nDisabledStyle)
+        m_menu.DrawDisabledImageDib(m_dc, m_menu.m_nIconHeight, at.x, at.y, m_menu.m_nIconWidth,
+                                    bitmap.GetSafeHandle(), m_back);
+    else
+        m_menu.DrawDisabledImage(m_menu.m_nIconHeight, m_menu.m_nIconWidth, &m_itemDC, at.x, at.y, &bitmap, m_back);
+}
+
+void ClassicItemPainter::CheckMark() const
+{
+    const RECT box{m_rect.left + 1, m_rect.top + m_dy + kCellMargin, m_rect.left + m_menu.m_nIconWidth + 1,
+                   m_rect.top + m_dy + m_menu.m_nIconHeight + kCellMargin};
+    m_menu.DrawCheckBoxClassic(box, &m_itemDC, m_look.selected, m_look.radio);
+}
+
+void ClassicItemPainter::Text() const
+{
+    const RECT textRect{m_rect.left + m_menu.m_nIconWidth + kTextGap, m_rect.top - 1, m_rect.right, m_rect.bottom - 1};
+    const int iconWidth = m_menu.m_nIconWidth;
+    if (!m_look.disabled) {
+        const COLORREF color = ::GetSysColor(m_look.selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+        widgets::DrawItemText(m_dc, textRect, m_look, color, iconWidth);
+    } else if (m_look.selected) {
+        widgets::DrawItemText(m_dc, textRect, m_look, m_back, iconWidth);
+    } else {
+        // Engraved: a highlight one pixel down and right under the gray text.
+        RECT raised = textRect;
+        ::OffsetRect(&raised, 1, 1);
+        widgets::DrawItemText(m_dc, raised, m_look, ::GetSysColor(COLOR_BTNHIGHLIGHT), iconWidth);
+        widgets::DrawItemText(m_dc, textRect, m_look, ::GetSysColor(COLOR_GRAYTEXT), iconWidth);
+    }
+}
+
+}  // namespace
+
 void VelMenu::DrawItemClassic(DRAWITEMSTRUCT* item)
 {
     const auto& record = *reinterpret_cast<const VelMenuData*>(item->itemData);
     const widgets::MenuItemLook look = widgets::ReadItemLook(*this, *item, record, false);
-    HDC dc = item->hDC;
-    CDC itemDC(dc);
-    RECT rect = item->rcItem;
-    const COLORREF back = ::GetSysColor(IsThemed() ? COLOR_BTNFACE : COLOR_MENU);
-
-    if (look.separator) {
-        FillSolidRect(dc, rect, back);
-        rect.top += (rect.bottom - rect.top) / 2;
-        ::DrawEdge(dc, &rect, EDGE_ETCHED, BF_TOP);
-        return;
-    }
-
-    COLORREF textColor = ::GetSysColor(COLOR_MENUTEXT);
-    if (!look.selected) {
-        FillSolidRect(dc, rect, back);
-        FrameSolidRect(dc, rect, back);
-    } else {
-        RECT highlight = rect;
-        if (look.hasImage || look.checkFromList || look.checked)
-            highlight.left = rect.left + m_nIconWidth + 5;
-        FillSolidRect(dc, highlight, ::GetSysColor(COLOR_HIGHLIGHT));
-        textColor = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
-    }
-
-    const int dy = std::max(0, (static_cast<int>(rect.bottom - rect.top) - m_nIconHeight - 4) / 2);
-    const RECT cell{rect.left, rect.top + dy, rect.left + m_nIconWidth + 4, rect.top + dy + m_nIconHeight + 4};
-    const RECT inner{rect.left + 1, rect.top + dy + 1, rect.left + m_nIconWidth + 3, rect.top + dy + m_nIconHeight + 3};
-    const POINT origin{rect.left + 2, rect.top + dy + 2};
-    const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW), light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
-
-    if (look.hasImage || look.checkFromList) {
-        FrameSolidRect(dc, inner, back);
-        if (look.checkFromList && m_pCheckImages) {
-            FillSolidRect(dc, inner, back);
-            FrameSolidRect(dc, cell, back);
-            widgets::DrawListImage(m_pCheckImages, look.selected ? 1 : 0, dc, origin.x, origin.y);
-        } else if (!look.disabled && look.hasImage && look.selected) {
-            FillSolidRect(dc, inner, back);
-            if (s_nOsVersion > 1) {
-                if (look.checked)
-                    Draw3dRect(dc, cell, shadow, light);
-                else
-                    Draw3dRect(dc, cell, light, shadow);
-            }
-            widgets::DrawListImage(look.images, look.imageIndex, dc, origin.x, origin.y);
-        } else if (!look.disabled && look.checked) {
-            FillSolidRect(dc, inner, BlendTowardWhite(0.6, back));
-            if (s_nOsVersion > 1)
-                Draw3dRect(dc, cell, shadow, light);
-            widgets::DrawListImage(look.images, look.imageIndex, dc, origin.x, origin.y);
-        } else if (!look.disabled) {
-            FillSolidRect(dc, inner, back);
-            FrameSolidRect(dc, cell, back);
-            widgets::DrawListImage(look.images, look.imageIndex, dc, origin.x, origin.y);
-        } else if (look.hasImage && look.images) {
-            CBitmap bitmap;
-            ImageToBitmap(look.imageIndex, &itemDC, look.images, bitmap);
-            FrameSolidRect(dc, cell, back);
-            if (m_nDisabledStyle)
-                DrawDisabledImageDib(dc, m_nIconHeight, origin.x, origin.y, m_nIconWidth, bitmap.GetSafeHandle(), back);
-            else
-                DrawDisabledImage(m_nIconHeight, m_nIconWidth, &itemDC, origin.x, origin.y, &bitmap, back);
-        }
-    }
-
-    if (look.drawnMark) {
-        const RECT box{rect.left + 1, rect.top + dy + 2, rect.left + m_nIconWidth + 1, rect.top + dy + m_nIconHeight + 2};
-        DrawCheckBoxClassic(box, &itemDC, look.selected, look.radio);
-    }
-
-    const RECT textRect{rect.left + m_nIconWidth + 9, rect.top - 1, rect.right, rect.bottom - 1};
-    if (!look.disabled) {
-        widgets::DrawItemText(dc, textRect, look, textColor, m_nIconWidth);
-    } else if (look.selected) {
-        widgets::DrawItemText(dc, textRect, look, back, m_nIconWidth);
-    } else {
-        RECT raised = textRect;
-        ::OffsetRect(&raised, 1, 1);
-        widgets::DrawItemText(dc, raised, look, light, m_nIconWidth);
-        widgets::DrawItemText(dc, textRect, look, ::GetSysColor(COLOR_GRAYTEXT), m_nIconWidth);
-    }
+    CDC itemDC(item->hDC);
+    const ClassicItemPainter painter(*this, itemDC, look, item->rcItem);
+    painter.Paint();
 }

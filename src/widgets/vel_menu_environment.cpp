@@ -9,36 +9,42 @@
 int VelMenu::s_nOsVersion = VelMenu::DetectOsVersion();
 int VelMenu::s_nDrawStyleOverride = 0;
 int VelMenu::s_bSelectDisabled = 0;
-std::vector<HMENU> VelMenu::s_KnownMenus;
 CImageList VelMenu::s_SharedImages;
 std::vector<int> VelMenu::s_SharedImageIds;
 int VelMenu::s_bThemeChecked = 0;
 int VelMenu::s_bClassicTheme = 0;
 
+namespace {
+
+// GetVersion's high bit: a system of the 9x family (or Win32s).
+constexpr DWORD kNotNtFamily = 0x80000000;
+
+}  // namespace
+
 int VelMenu::DetectOsVersion()
 {
     const DWORD version = ::GetVersion();
-    const bool family9x = (version & 0x80000000) != 0;
+    const bool family9x = (version & kNotNtFamily) != 0;
     if (family9x && LOBYTE(LOWORD(version)) < 4)
-        return 0;  // Win32s
+        return kWin32s;
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof(info);
     ::GetVersionExW(&info);  // a failure leaves the zeroed record
     const DWORD major = info.dwMajorVersion, minor = info.dwMinorVersion;
     if (family9x) {
         if (major == 4 && minor == 10)
-            return 3;
+            return kWin98;
         if (major == 4 && minor == 90)
-            return 4;
-        return 2;
+            return kWinMe;
+        return kWin9xOther;
     }
     if (major == 4)
-        return 5;
+        return kNt4;
     if (major == 5 && minor == 0)
-        return 6;
+        return kWin2000;
     if (major == 5 && minor == 1)
-        return 7;
-    return 1;
+        return kWinXp;
+    return kNtOther;
 }
 
 BOOL VelMenu::IsClassicTheme()
@@ -68,7 +74,7 @@ BOOL VelMenu::IsClassicTheme()
 
 bool VelMenu::IsThemed()
 {
-    return s_nOsVersion == 7 && !IsClassicTheme();
+    return s_nOsVersion == kWinXp && !IsClassicTheme();
 }
 
 BOOL VelMenu::HasImageTriple(int index)

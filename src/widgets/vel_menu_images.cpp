@@ -18,8 +18,8 @@ void VelMenu::ImageToBitmap(int index, CDC* dc, CImageList* list, CBitmap& bitma
     if (!list || !list->GetSafeHandle())
         return;
     framework::UniqueIcon icon(::ImageList_GetIcon(list->GetSafeHandle(), index, 0));
-    framework::UniqueMemoryDC memory(::CreateCompatibleDC(dc->m_hDC));
-    if (!memory || !bitmap.CreateCompatibleBitmap(dc->m_hDC, m_nIconWidth, m_nIconHeight))
+    framework::UniqueMemoryDC memory(::CreateCompatibleDC(dc->GetSafeHdc()));
+    if (!memory || !bitmap.CreateCompatibleBitmap(dc->GetSafeHdc(), m_nIconWidth, m_nIconHeight))
         return;
     framework::SelectScope select(memory.get(), bitmap.GetSafeHandle());
     // Transparent parts become the button face, which the disabled drawing takes for background.
@@ -55,14 +55,14 @@ void VelMenu::DrawDisabledImage(int height, int width, CDC* dc, int x, int y, CB
     {
         framework::SelectScope selectBrush(imageDC.get(), highlight.get());
         ::BitBlt(imageDC.get(), 0, 0, width, height, maskDC.get(), 0, 0, kPatternWhereSourceSet);
-        ::BitBlt(dc->m_hDC, x + 1, y + 1, width, height, imageDC.get(), 0, 0, SRCCOPY);
+        ::BitBlt(dc->GetSafeHdc(), x + 1, y + 1, width, height, imageDC.get(), 0, 0, SRCCOPY);
         ::BitBlt(imageDC.get(), 1, 1, width, height, maskDC.get(), 0, 0, kPatternWhereSourceSet);
     }
     {
         framework::SelectScope selectBrush(imageDC.get(), shadow.get());
         ::BitBlt(imageDC.get(), 0, 0, width, height, maskDC.get(), 0, 0, kPatternWhereSourceSet);
     }
-    ::BitBlt(dc->m_hDC, x, y, width, height, imageDC.get(), 0, 0, SRCCOPY);
+    ::BitBlt(dc->GetSafeHdc(), x, y, width, height, imageDC.get(), 0, 0, SRCCOPY);
 }
 
 void VelMenu::DrawDisabledImageDib(HDC dc, int height, int x, int y, int width, HBITMAP source,

@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr WORD kMenuResourceType = 4;  // RT_MENU
+
 int TextWidth(HDC dc, const std::wstring& text)
 {
     SIZE size{};
@@ -27,14 +29,15 @@ BOOL VelMenu::LoadMenu(UINT id)
 
 BOOL VelMenu::LoadMenu(const wchar_t* name)
 {
-    HRSRC resource = ::FindResourceW(::GetModuleHandleW(nullptr), name, MAKEINTRESOURCEW(4));  // RT_MENU
-    HGLOBAL loaded = resource ? ::LoadResource(::GetModuleHandleW(nullptr), resource) : nullptr;
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    HRSRC resource = ::FindResourceW(instance, name, MAKEINTRESOURCEW(kMenuResourceType));
+    HGLOBAL loaded = resource ? ::LoadResource(instance, resource) : nullptr;
     const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
     if (!bytes)
         return FALSE;
     // Read and checked whole before anything changes: a malformed template leaves the menu as it was.
     const auto items = widgets::ParseMenuTemplate(
-        std::span(static_cast<const std::byte*>(bytes), ::SizeofResource(::GetModuleHandleW(nullptr), resource)));
+        std::span(static_cast<const std::byte*>(bytes), ::SizeofResource(instance, resource)));
     if (!items)
         return FALSE;
 
@@ -42,32 +45,25 @@ BOOL VelMenu::LoadMenu(const wchar_t* name)
     if (!CreateMenu())
         return FALSE;
 
+    // The menus being filled, innermost last, each with whether its last item has come.
     std::vector<VelMenu*> menus{this};
     std::vector<bool> levelEnds{false};
     for (const widgets::MenuTemplateItem& item : *items) {
         const UINT flags = item.options & ~static_cast<UINT>(widgets::kMenuEnd);
         const std::wstring text(item.text.begin(), item.text.end());
-        VelMenu& parent = *menus.back();
         if (item.IsPopup()) {
             if (item.EndsLevel())
                 levelEnds.back() = true;
-            auto popup = std::make_unique<VelMenu>();
-            popup->m_nCheckImageUnselected = m_nCheckImageUnselected;
-            popup->m_nCheckImageSelected = m_nCheckImageSelected;
-            popup->m_pCheckImages = m_pCheckImages;
-            popup->m_bCheckImagesBorrowed = 1;
-            if (!popup->CreatePopupMenu()) {
+            VelMenu* child = menus.back()->AddLoadedPopup(flags, text);
+            if (!child) {
                 DestroyMenu();
                 return FALSE;
             }
-            VelMenu* child = popup.get();
-            parent.m_OwnedPopups.push_back(std::move(popup));
-            parent.AppendOwnerDrawnItem(flags, reinterpret_cast<UINT_PTR>(child->m_hMenu), text.c_str());
             menus.push_back(child);
             levelEnds.push_back(false);
             continue;
         }
-        parent.AppendOwnerDrawnItem(flags, item.id, text.c_str());
+        menus.back()->AppendOwnerDrawnItem(flags, item.id, text.c_str());
         if (item.EndsLevel())
             levelEnds.back() = true;
         while (!menus.empty() && levelEnds.back()) {
@@ -78,9 +74,28 @@ BOOL VelMenu::LoadMenu(const wchar_t* name)
         if (menus.empty())
             break;
     }
+    MakeTopLevelPlain();
+    m_bLoadedFromResource = 1;
+    return TRUE;
+}
 
-    // The top level stays plain string items that the system paints; only the pop-ups below
-    // it are owner-drawn.
+VelMenu* VelMenu::AddLoadedPopup(UINT flags, const std::wstring& text)
+{
+    auto popup = std::make_unique<VelMenu>();
+    popup->m_nCheckImageUnselected = m_nCheckImageUnselected;
+    popup->m_nCheckImageSelected = m_nCheckImageSelected;
+    popup->m_checkImages.Borrow(m_checkImages);
+    if (!popup->CreatePopupMenu())
+        return nullptr;
+    VelMenu* child = popup.get();
+    m_OwnedPopups.push_back(std::move(popup));
+    AppendOwnerDrawnItem(flags, reinterpret_cast<UINT_PTR>(child->m_hMenu), text.c_str());
+    return child;
+}
+
+void VelMenu::MakeTopLevelPlain()
+{
+    // Only the pop-ups below the top level are owner-drawn.
     for (int position = 0; position < GetMenuItemCount(); ++position) {
         if (static_cast<size_t>(position) >= m_Items.size())
             break;
@@ -94,8 +109,6 @@ BOOL VelMenu::LoadMenu(const wchar_t* name)
             ::ModifyMenuW(m_hMenu, at, record.m_nFlags, record.m_nID, record.Text().c_str());
         }
     }
-    m_bLoadedFromResource = 1;
-    return TRUE;
 }
 
 void VelMenu::AlignAcceleratorText()

@@ -31,6 +31,38 @@ struct MenuItemLook {
     bool hasRight = false;
 };
 
+// One item painted part by part: each drawing style paints the parts its own way, in this order.
+class MenuItemPainter {
+public:
+    explicit MenuItemPainter(const MenuItemLook& look) : m_look(look) {}
+    virtual ~MenuItemPainter() = default;
+    MenuItemPainter(const MenuItemPainter&) = delete;
+    MenuItemPainter& operator=(const MenuItemPainter&) = delete;
+
+    void Paint() const
+    {
+        if (m_look.separator) {
+            Separator();
+            return;
+        }
+        Face();
+        if (m_look.hasImage || m_look.checkFromList)
+            ImageCell();
+        if (m_look.drawnMark)
+            CheckMark();
+        Text();
+    }
+
+protected:
+    virtual void Separator() const = 0;
+    virtual void Face() const = 0;
+    virtual void ImageCell() const = 0;  // the item's image or check image
+    virtual void CheckMark() const = 0;  // a drawn tick or bullet
+    virtual void Text() const = 0;
+
+    const MenuItemLook& m_look;
+};
+
 // flat: the flat style also wants the record's own index unset before it takes a shared image.
 MenuItemLook ReadItemLook(const VelMenu& menu, const DRAWITEMSTRUCT& item, const VelMenuData& record, bool flat);
 

@@ -25,9 +25,9 @@ void VelMenu::MeasureItem(MEASUREITEMSTRUCT* item)
         framework::UniqueFont font = widgets::CreateMenuFont();
         framework::WindowDC dc(widgets::MeasuringWindow());
         std::optional<framework::SelectScope> selectFont;
-        if (s_nOsVersion > 1)
+        if (s_nOsVersion > kNtOther)
             selectFont.emplace(dc.get(), font.get());
-        if (s_nOsVersion != 0) {
+        if (s_nOsVersion != kWin32s) {
             const std::wstring& text = record->Text();
             ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
         }

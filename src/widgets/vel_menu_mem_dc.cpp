@@ -1,29 +1,28 @@
 #include "widgets/vel_menu_mem_dc.h"
 
-VelMenuMemDC::VelMenuMemDC(CDC* target, const RECT* area) : m_pTargetDC(target), m_rcArea(*area)
+namespace {
+
+framework::BitmapDC OffscreenFor(const CDC& target, const RECT& area)
 {
-    if (target->m_bPrinting) {
-        m_hDC = target->m_hDC;  // shared, never deleted here
-        m_bPrinting = TRUE;
-        return;
-    }
-    if (!CreateCompatibleDC(target->m_hDC))
-        return;
-    m_offscreenBitmap.CreateCompatibleBitmap(target->m_hDC, m_rcArea.right - m_rcArea.left,
-                                             m_rcArea.bottom - m_rcArea.top);
-    m_pPrevBitmap = ::SelectObject(m_hDC, m_offscreenBitmap.GetSafeHandle());
-    ::SetWindowOrgEx(m_hDC, m_rcArea.left, m_rcArea.top, nullptr);
-    m_bOffscreen = TRUE;
+    if (target.m_bPrinting)
+        return {};
+    return framework::BitmapDC(target.GetSafeHdc(), area.right - area.left, area.bottom - area.top);
+}
+
+}  // namespace
+
+VelMenuMemDC::VelMenuMemDC(CDC* target, const RECT* area)
+    : m_pTargetDC(target), m_rcArea(*area), m_offscreen(OffscreenFor(*target, *area)),
+      m_offscreenView(m_offscreen.get())
+{
+    // The DC is ours alone and goes with the object, so its origin need not come back.
+    if (m_offscreen)
+        ::SetWindowOrgEx(m_offscreen.get(), m_rcArea.left, m_rcArea.top, nullptr);
 }
 
 VelMenuMemDC::~VelMenuMemDC()
 {
-    if (m_bOffscreen) {
-        ::BitBlt(m_pTargetDC->m_hDC, m_rcArea.left, m_rcArea.top, m_rcArea.right - m_rcArea.left,
-                 m_rcArea.bottom - m_rcArea.top, m_hDC, m_rcArea.left, m_rcArea.top, SRCCOPY);
-        ::SelectObject(m_hDC, m_pPrevBitmap);
-    } else {
-        Detach();  // the target's own handle, or none
-    }
-    // The bitmap (a member) and then the memory DC (the base) go after this.
+    if (m_offscreen)
+        ::BitBlt(m_pTargetDC->GetSafeHdc(), m_rcArea.left, m_rcArea.top, m_rcArea.right - m_rcArea.left,
+                 m_rcArea.bottom - m_rcArea.top, m_offscreen.get(), m_rcArea.left, m_rcArea.top, SRCCOPY);
 }

@@ -5,18 +5,23 @@
 
 #include <windows.h>
 
+#include "framework/bitmap_dc.h"
 #include "framework/dc.h"
 
-class VelMenuMemDC : public CDC {
+class VelMenuMemDC {
 public:
     VelMenuMemDC(CDC* target, const RECT* area);
-    ~VelMenuMemDC() override;
+    ~VelMenuMemDC();
     VelMenuMemDC(const VelMenuMemDC&) = delete;
     VelMenuMemDC& operator=(const VelMenuMemDC&) = delete;
 
-    CBitmap m_offscreenBitmap;
-    HGDIOBJ m_pPrevBitmap = nullptr;  // selected in the memory DC before the off-screen bitmap
+    // Where to draw: the off-screen DC, or the target itself when it prints or no copy could
+    // be made.
+    CDC& Dc() { return m_offscreen ? m_offscreenView : *m_pTargetDC; }
+
+private:
     CDC* m_pTargetDC;
     RECT m_rcArea;
-    BOOL m_bOffscreen = FALSE;
+    framework::BitmapDC m_offscreen;
+    CDC m_offscreenView;  // borrows m_offscreen's DC
 };

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "app/main_frame.h"
-#include "app/messages.h"
 #include "app/pc_kovrin30_doc.h"
 #include "framework/single_doc_template.h"
 #include "panes/form_view_info.h"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "pane_fixture.h"
@@ -89,4 +90,20 @@ TEST_F(ConfigDialog, OkWithoutAChoiceKeepsTheDialogOpenAndTheLanguage)
     });
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(Menu().List().GetItemText(0, 0), L"Star");
+}
+
+TEST_F(ConfigDialog, OkWithAnotherDeviceNameRenamesNothingAndRemembersTheNewName)
+{
+    std::ofstream(std::filesystem::current_path() / "Language" / "Other.ini", std::ios::binary)
+        << "[Setting]\r\nLanguage=Other\r\n[String]\r\nIDS_PCKovrin_DeviceFile=1033\r\n";
+    std::filesystem::create_directory("2052");
+    ASSERT_EQ(g_strDeviceName, L"2052");
+    Run([](HWND dialog) {
+        Choose(dialog, L"Other");
+        ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_TRUE(std::filesystem::exists("2052"));
+    EXPECT_FALSE(std::filesystem::exists("1033"));
+    EXPECT_EQ(g_strDeviceName, L"1033");
+    std::filesystem::remove("2052");
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/pc_kovrin30_doc.h"
+#include "panes/language_refresh.h"
 #include "resource.h"
 #include "test_support.h"
 #include "text/language_files.h"
@@ -39,8 +40,7 @@ void PaneFixture::TearDown()
 void PaneFixture::SwitchLanguage(std::u16string_view name)
 {
     text::SelectLanguage(text::Win32TextPlatform(), name);
-    Menu().ReloadItemTexts();
-    Info().OnInitialUpdate();
+    panes::RefreshForLanguage(panes::TitleRefresh::Repaint);
     PumpMessages();
 }
 

@@ -169,3 +169,12 @@ TEST_F(TitlePane, TheMenuButtonsPopupHasTheAboutItemBelowTheButton)
     ASSERT_EQ(watcher.Boxes().size(), 1u);
     EXPECT_EQ(watcher.Boxes()[0].caption, L"About PC_Kovrin3.0");
 }
+
+TEST_F(TitlePane, AColourChangeSentToTheFrameReachesTheButtons)
+{
+    ::RedrawWindow(frame->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ASSERT_TRUE(Title().m_btnExit.m_dcBackground) << "a snapshot of the banner to discard";
+    frame->SendMessage(WM_SYSCOLORCHANGE);
+    for (CButtonMx* button : {&Title().m_btnMinimize, &Title().m_btnExit, &Title().m_btnMenu})
+        EXPECT_FALSE(button->m_dcBackground);
+}

@@ -2,6 +2,7 @@
 // transparent face, and no leaked handles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "framework/data_exchange.h"
@@ -16,11 +17,31 @@ namespace {
 
 constexpr COLORREF kParentColor = RGB(30, 60, 160);
 
+// Tells which owner-drawn menu items it measured and drew for its drop-down.
+class WatchedButton : public CButtonMx {
+public:
+    std::vector<ULONG_PTR> measured;
+    std::vector<ULONG_PTR> drawn;
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        const LRESULT result = CButtonMx::WindowProc(msg, wParam, lParam);
+        const auto* measure = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+        if (msg == WM_MEASUREITEM && measure->CtlType == ODT_MENU && result && measure->itemHeight > 0)
+            measured.push_back(measure->itemData);
+        const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (msg == WM_DRAWITEM && draw->CtlType == ODT_MENU && result)
+            drawn.push_back(draw->itemData);
+        return result;
+    }
+};
+
 // A form holding three buttons, two of them CButtonMx, that paints itself in one colour.
 class ButtonForm : public CFormView {
 public:
     ButtonForm() : CFormView(IDD_TEST_BUTTONS) {}
-    CButtonMx flat;
+    WatchedButton flat;
     CButtonMx check;
     std::vector<UINT> clicks;
     COLORREF color = kParentColor;
@@ -254,4 +275,71 @@ TEST_F(Buttons, PaintsHoversAndIconChangesLeakNoHandles)
     };
     EXPECT_EQ(test::FreeGdiHandlesAfterRounds(round), test::kFreeGdiHandles);
     EXPECT_EQ(test::FreeUserHandlesAfterRounds(round), test::kFreeGdiHandles);
+}
+
+TEST_F(Buttons, TheIdleIconIsTheGrayCopyAndTheHoveredOneTheColourIcon)
+{
+    CButtonMx& button = form.flat;
+    ::SetWindowTextW(button.m_hWnd, L"");
+    ASSERT_EQ(button.SetStateIcons(MakeIcon(std::vector<DWORD>(16, 0xFFFF0000)), AUTO_GRAY_ICON), 0u);
+    test::Pixels idle = For(button), hovered = For(button);
+    Paint(button, 0, idle);
+    button.m_bHover = TRUE;
+    Paint(button, 0, hovered);
+    const RECT all{0, 0, idle.Width(), idle.Height()};
+    EXPECT_EQ(idle.Count(all, RGB(76, 76, 76)), 16);
+    EXPECT_EQ(idle.Count(all, RGB(255, 0, 0)), 0);
+    EXPECT_EQ(hovered.Count(all, RGB(255, 0, 0)), 16);
+    EXPECT_EQ(hovered.Count(all, RGB(76, 76, 76)), 0);
+}
+
+TEST_F(Buttons, IconsThatCannotBeShownAreFreedAllTheSame)
+{
+    // Without an active icon, or with one that cannot be read, the idle icon is freed too.
+    EXPECT_EQ(test::FreeUserHandlesAfterRounds([&] {
+        form.flat.SetStateIcons(nullptr, MakeIcon(std::vector<DWORD>(16, 0xFF00FF00)));
+        HICON idle = MakeIcon(std::vector<DWORD>(16, 0xFF00FF00));
+        HICON gone = MakeIcon(std::vector<DWORD>(16, 0xFF0000FF));
+        ::DestroyIcon(gone);
+        EXPECT_EQ(form.flat.SetStateIcons(gone, idle), 1u);
+    }),
+              test::kFreeGdiHandles);
+    EXPECT_FALSE(form.flat.m_icons[0].icon);
+}
+
+TEST_F(Buttons, PaintingLeavesTheCallersDcAsItFoundIt)
+{
+    CButtonMx& button = form.flat;
+    button.SetStateIcons(MakeIcon(std::vector<DWORD>(16, 0xFF3080C0)), AUTO_GRAY_ICON);
+    test::Pixels pixels = For(button);
+    framework::UniqueFont font(::CreateFontW(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial"));
+    framework::UniquePen pen(::CreatePen(PS_DOT, 1, RGB(1, 2, 3)));
+    framework::SelectScope selectFont(pixels.Dc(), font.get()), selectPen(pixels.Dc(), pen.get());
+    ::SetTextColor(pixels.Dc(), RGB(4, 5, 6));
+    ::SetBkMode(pixels.Dc(), OPAQUE);
+    const test::DcState before = test::ReadDcState(pixels.Dc());
+    for (BOOL flat : {TRUE, FALSE}) {
+        button.m_bFlat = flat;
+        button.m_bTransparent = flat;
+        for (UINT state : {0u, UINT{ODS_SELECTED | ODS_FOCUS}, UINT{ODS_DISABLED}}) {
+            Paint(button, state, pixels);
+            EXPECT_TRUE(test::ReadDcState(pixels.Dc()) == before) << flat << " " << state;
+        }
+    }
+}
+
+TEST_F(Buttons, ALoadedDropDownMeasuresAndDrawsEveryItem)
+{
+    WatchedButton& button = form.flat;
+    ASSERT_TRUE(button.m_popupMenu.LoadMenu(IDM_TEST_FILE));
+    const auto* file = dynamic_cast<VelMenu*>(CMenu::FromHandlePermanent(button.m_popupMenu.GetSubMenu(0)));
+    ASSERT_NE(file, nullptr);
+    ::SetTimer(host.m_hWnd, 1, 300, [](HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); });
+    button.SendMessage(BM_CLICK);
+    ::KillTimer(host.m_hWnd, 1);
+    for (const auto& record : file->m_Items) {
+        const auto data = reinterpret_cast<ULONG_PTR>(record.get());
+        EXPECT_EQ(std::count(button.measured.begin(), button.measured.end(), data), 1);
+        EXPECT_NE(std::find(button.drawn.begin(), button.drawn.end(), data), button.drawn.end());
+    }
 }

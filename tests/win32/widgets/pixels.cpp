@@ -90,6 +90,20 @@ int FreeAfterRounds(const std::function<void()>& round, Make make)
 
 }  // namespace
 
+DcState ReadDcState(HDC dc)
+{
+    DcState state{::GetCurrentObject(dc, OBJ_FONT), ::GetCurrentObject(dc, OBJ_PEN), ::GetCurrentObject(dc, OBJ_BRUSH),
+                  ::GetCurrentObject(dc, OBJ_BITMAP), ::GetTextColor(dc), ::GetBkColor(dc), ::GetBkMode(dc), 0, 0, 0, 0};
+    POINT window{}, viewport{};
+    ::GetWindowOrgEx(dc, &window);
+    ::GetViewportOrgEx(dc, &viewport);
+    state.windowX = window.x;
+    state.windowY = window.y;
+    state.viewportX = viewport.x;
+    state.viewportY = viewport.y;
+    return state;
+}
+
 int FreeGdiHandlesAfterRounds(const std::function<void()>& round)
 {
     return FreeAfterRounds<framework::UniqueBrush>(round, [] { return ::CreateSolidBrush(RGB(1, 2, 3)); });

@@ -34,6 +34,16 @@ private:
     HGDIOBJ m_previous;
 };
 
+// What a painting may change on a DC it is given and must put back.
+struct DcState {
+    HGDIOBJ font, pen, brush, bitmap;
+    COLORREF text, background;
+    int mode;
+    int windowX, windowY, viewportX, viewportY;
+    bool operator==(const DcState&) const = default;
+};
+DcState ReadDcState(HDC dc);
+
 // With all but kFreeGdiHandles of the process's GDI (or USER) handles taken, runs round
 // kGdiRounds times and counts the handles still free: kFreeGdiHandles when nothing leaked.
 inline constexpr int kFreeGdiHandles = 100;

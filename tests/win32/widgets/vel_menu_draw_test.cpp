@@ -217,3 +217,24 @@ TEST_F(MenuDrawing, NoGdiObjectLeaksFromMeasuringDrawingOrLoading)
     }),
               test::kFreeGdiHandles);
 }
+
+TEST_F(MenuDrawing, DrawingLeavesTheCallersDcAsItFoundIt)
+{
+    VelMenuData& text = Add(L"Open\tCtrl+O");
+    VelMenuData& image = Add(L"Image", 13);
+    GiveImage(image);
+    framework::UniqueFont font(::CreateFontW(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial"));
+    framework::SelectScope select(pixels.Dc(), font.get());
+    ::SetTextColor(pixels.Dc(), RGB(4, 5, 6));
+    ::SetBkMode(pixels.Dc(), OPAQUE);
+    const test::DcState before = test::ReadDcState(pixels.Dc());
+    for (int style : {0, 1}) {
+        VelMenu::s_nDrawStyleOverride = style;
+        for (VelMenuData* record : {&text, &image}) {
+            for (UINT state : {0u, UINT{ODS_SELECTED | ODS_CHECKED}, UINT{ODS_GRAYED}}) {
+                Draw(*record, state, pixels);
+                EXPECT_TRUE(test::ReadDcState(pixels.Dc()) == before) << style << " " << state;
+            }
+        }
+    }
+}

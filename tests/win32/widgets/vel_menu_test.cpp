@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/gdi_handles.h"
 #include "widget_test_resource.h"
@@ -173,13 +174,25 @@ TEST(VelMenuEnvironment, TheThemeIsReadOncePerProcessAndTheVersionIsKnownBeforeM
     EXPECT_EQ(VelMenu::s_nOsVersion, VelMenu::DetectOsVersion());
     const BOOL first = VelMenu::IsClassicTheme();
     HKEY key = nullptr;
+    DWORD disposition = 0;
     ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Plus!\\Themes\\Current", 0, nullptr, 0,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr),
+                                KEY_ALL_ACCESS, nullptr, &key, &disposition),
               ERROR_SUCCESS);
     const framework::UniqueRegKey owned(key);
+    // The user's own theme comes back afterwards.
+    DWORD type = 0, size = 0;
+    const bool had = ::RegQueryValueExW(key, nullptr, nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+    std::vector<BYTE> old(size);
+    if (had)
+        ::RegQueryValueExW(key, nullptr, nullptr, &type, old.data(), &size);
     const std::wstring value = first ? L"C:\\Themes\\Luna.theme" : L"C:\\Windows\\Resources\\Windows Classic.theme";
     ::RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     EXPECT_EQ(VelMenu::IsClassicTheme(), first);
-    ::RegDeleteValueW(key, nullptr);
+    if (had)
+        ::RegSetValueExW(key, nullptr, 0, type, old.data(), size);
+    else
+        ::RegDeleteValueW(key, nullptr);
+    if (disposition == REG_CREATED_NEW_KEY)
+        ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Plus!\\Themes\\Current");
 }

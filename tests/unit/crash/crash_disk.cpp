@@ -176,6 +176,8 @@ std::u16string Disk::NewReplacementName(const std::u16string& target)
 
 void Disk::RemoveLeftovers(const std::u16string& target)
 {
+    if (!MayChange(target))
+        return;
     const std::u16string folder = ParentOf(target) + u"\\";
     const std::u16string name = target.substr(folder.size());
     std::vector<std::u16string> leftovers;
@@ -199,6 +201,11 @@ bool Disk::ParentIsDirectory(const std::u16string& path) const
     return it != files.end() && it->second.directory;
 }
 
+bool Disk::MayChange(const std::u16string& path) const
+{
+    return ParentIsDirectory(path) && !readOnlyFolders.count(ParentOf(path));
+}
+
 std::unique_ptr<emulator::InputFile> SessionDisk::OpenExclusive(std::u16string_view path, FileError& error)
 {
     const std::string* bytes = m_disk.Bytes(FullPath(path));
@@ -212,8 +219,8 @@ std::unique_ptr<emulator::InputFile> SessionDisk::OpenExclusive(std::u16string_v
 std::unique_ptr<emulator::ReplacementFile> SessionDisk::CreateReplacement(std::u16string_view target, FileError& error)
 {
     const std::u16string key = FullPath(target);
-    if (!m_disk.ParentIsDirectory(key)) {
-        error = FileError{FileError::Kind::NotFound, 3};
+    if (!m_disk.MayChange(key)) {
+        error = m_disk.ParentIsDirectory(key) ? FileError{FileError::Kind::AccessDenied, 5} : FileError{FileError::Kind::NotFound, 3};
         return nullptr;
     }
     return std::make_unique<DiskReplacement>(m_disk, key);
@@ -232,19 +239,22 @@ bool SessionDisk::DirectoryExists(std::u16string_view path)
 void SessionDisk::MakeDirectory(std::u16string_view path)
 {
     const std::u16string key = FullPath(path);
-    if (m_disk.files.count(key) || !m_disk.ParentIsDirectory(key))
+    if (m_disk.files.count(key) || !m_disk.MayChange(key))
         return;
     m_disk.Begin();
     m_disk.PutDirectory(key);
     m_disk.End();
 }
 
-bool SessionDisk::RemoveFile(std::u16string_view path) { return m_disk.Delete(FullPath(path)); }
+bool SessionDisk::RemoveFile(std::u16string_view path)
+{
+    return m_disk.MayChange(FullPath(path)) && m_disk.Delete(FullPath(path));
+}
 
 bool SessionDisk::RenameFile(std::u16string_view from, std::u16string_view to, FileError& error)
 {
     const std::u16string source = FullPath(from), target = FullPath(to);
-    if (!m_disk.files.count(source) || m_disk.files.count(target)) {
+    if (!m_disk.files.count(source) || m_disk.files.count(target) || !m_disk.MayChange(source) || !m_disk.MayChange(target)) {
         error = FileError{FileError::Kind::Other, 183};
         return false;
     }
@@ -268,7 +278,7 @@ std::optional<std::string> SessionDisk::ReadSmallFile(std::u16string_view path)
 bool SessionDisk::WriteHiddenFile(std::u16string_view path, std::string_view content, FileError& error)
 {
     const std::u16string key = FullPath(path);
-    if (!m_disk.ParentIsDirectory(key) || DirectoryExists(path)) {
+    if (!m_disk.MayChange(key) || DirectoryExists(path)) {
         error = FileError{FileError::Kind::AccessDenied, 5};
         return false;
     }

@@ -36,6 +36,7 @@ public:
     };
 
     std::map<std::u16string, File> files;
+    std::set<std::u16string> readOnlyFolders;  // refuse this user's new files, changes and deletions
     // Every content a file held as a whole (put there, or put in place by a replacement).
     std::map<std::u16string, std::set<std::string>> wholeContents;
 
@@ -65,6 +66,7 @@ public:
     std::u16string NewReplacementName(const std::u16string& target);
     void RemoveLeftovers(const std::u16string& target);
     bool ParentIsDirectory(const std::u16string& path) const;
+    bool MayChange(const std::u16string& path) const;  // its folder is there and takes this user's writes
 
 private:
     int m_changes = 0;
@@ -91,6 +93,7 @@ public:
     bool RemoveFile(std::u16string_view path) override;
     bool RenameFile(std::u16string_view from, std::u16string_view to, emulator::FileError& error) override;
     std::u16string FullPath(std::u16string_view path) override;
+    std::u16string LocalAppDataFolder() override { return u"C:\\Users\\Lin Wei\\AppData\\Local"; }
     std::optional<std::string> ReadSmallFile(std::u16string_view path) override;
     bool WriteHiddenFile(std::u16string_view path, std::string_view content, emulator::FileError& error) override;
 

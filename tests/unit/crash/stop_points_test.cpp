@@ -32,7 +32,10 @@ using emulator::testing::Scrambled;
 const std::u16string kFolder = u"D:\\Launcher\\";
 const std::u16string kSetting = kFolder + u"setting.ini";
 const std::u16string kLanguageFolder = kFolder + u"Language";
-const std::u16string kKeptAside = kPlainFile + u".unsaved-";
+const std::u16string kLocalAppData = u"C:\\Users\\Lin Wei\\AppData\\Local";
+const std::u16string kUserFolder = kLocalAppData + u"\\PC_Kovrin3.0";
+// Where a plain state may be: the system folder, or the user's own where that refuses writes.
+const std::u16string kPlainPlaces[] = {kPlainFile, kUserFolder + u"\\winsetup.dess"};
 
 // The desktop of one run, with its texts and stored language from the text subsystem on the disk.
 class RunDesktop : public emulator::testing::FakeDesktop {
@@ -77,6 +80,7 @@ struct Machine {
     {
         disk.PutDirectory(u"C:\\WINDOWS");
         disk.PutDirectory(u"D:\\Launcher");
+        disk.PutDirectory(kLocalAppData);
         disk.Put(kEnglishFile, Scrambled(latest));
         disk.Put(kChineseFile, Scrambled(SampleState(3001, 2)));
     }
@@ -109,7 +113,7 @@ struct Machine {
     void EmulatorSaves(std::string state)
     {
         latest = std::move(state);
-        disk.Put(kPlainFile, latest);
+        disk.Put(emulator::g_strTempStateFile, latest);  // the file it was started on
     }
     void EmulatorQuits()
     {
@@ -125,10 +129,11 @@ struct Machine {
 };
 
 struct Flow {
-    const char* name;
+    std::string name;
     std::function<void(Machine&)> setup;   // not stopped
     std::function<void(Machine&)> action;  // stopped after each of its changes
     bool startsWithUnknownPlainState = false;
+    bool systemFolderRefuses = false;  // this user may not write C:\WINDOWS
 };
 
 bool WasTold(const Machine& machine, const std::u16string& path)
@@ -145,13 +150,15 @@ std::string WhereTheStateIs(const Machine& machine, const Flow& flow)
     const Disk& disk = machine.disk;
     if (const auto* bytes = disk.Bytes(kEnglishFile); bytes && *bytes == Scrambled(machine.latest))
         return "emulation file";
-    const auto* plain = disk.Bytes(kPlainFile);
-    const auto* record = disk.Bytes(kRecordFile);
-    if (plain && *plain == machine.latest && (flow.startsWithUnknownPlainState || (record && record->size() > 2)))
-        return "plain state";
-    for (const auto& [path, file] : disk.files)
-        if (path.starts_with(kKeptAside) && file.bytes == machine.latest && WasTold(machine, path))
-            return "kept aside";
+    for (const std::u16string& place : kPlainPlaces) {
+        const auto* plain = disk.Bytes(place);
+        const auto* record = disk.Bytes(place + u".origin");
+        if (plain && *plain == machine.latest && (flow.startsWithUnknownPlainState || (record && record->size() > 2)))
+            return "plain state";
+        for (const auto& [path, file] : disk.files)
+            if (path.starts_with(place + u".unsaved-") && file.bytes == machine.latest && WasTold(machine, path))
+                return "kept aside";
+    }
     return {};
 }
 
@@ -172,10 +179,13 @@ std::string StrayFile(const Machine& machine, const Flow& flow)
 {
     static const std::set<std::u16string> expected{
         u"C:\\WINDOWS", u"D:\\Launcher", kEnglishFile, kChineseFile, kSetting, kLanguageFolder,
-        kLanguageFolder + u"\\PC_Kovrin_CH.ini", kLanguageFolder + u"\\PC_Kovrin_EN.ini", u"C:\\StorageCard", kFlagFile};
-    for (const auto& [path, file] : machine.disk.files)
-        if (!expected.count(path) && !(flow.startsWithUnknownPlainState && path.starts_with(kKeptAside) && WasTold(machine, path)))
+        kLanguageFolder + u"\\PC_Kovrin_CH.ini", kLanguageFolder + u"\\PC_Kovrin_EN.ini", u"C:\\StorageCard", kFlagFile,
+        kLocalAppData, kUserFolder};
+    for (const auto& [path, file] : machine.disk.files) {
+        const bool keptAside = path.find(u"winsetup.dess.unsaved-") != std::u16string::npos;
+        if (!expected.count(path) && !(flow.startsWithUnknownPlainState && keptAside && WasTold(machine, path)))
             return std::string(path.begin(), path.end());
+    }
     const auto* flag = machine.disk.Bytes(kFlagFile);
     if (!flag || (*flag != "0" && *flag != "1"))
         return "SN.dat torn";
@@ -203,7 +213,7 @@ public:
     int CountFlow()
     {
         Machine machine;
-        m_flow.setup(machine);
+        Setup(machine);
         const int before = machine.disk.Changes();
         m_flow.action(machine);
         return machine.disk.Changes() - before;
@@ -213,10 +223,10 @@ public:
     // Returns how many changes that next start made.
     int StopAndStartAgain(int k, StopKind kind, int j, StopKind restartKind)
     {
-        const std::string where = std::string(m_flow.name) + ", stopped after change " + std::to_string(k) + Kind(kind) +
+        const std::string where = m_flow.name + ", stopped after change " + std::to_string(k) + Kind(kind) +
                                   (j ? ", its next start after change " + std::to_string(j) + Kind(restartKind) : "");
         Machine machine;
-        m_flow.setup(machine);
+        Setup(machine);
         Stop(machine, k, kind, [&] { m_flow.action(machine); });
         if (!machine.disk.HasStopped()) {
             Fail(where, "no stop came");
@@ -238,6 +248,13 @@ public:
     }
 
 private:
+    void Setup(Machine& machine)
+    {
+        if (m_flow.systemFolderRefuses)
+            machine.disk.readOnlyFolders.insert(u"C:\\WINDOWS");
+        m_flow.setup(machine);
+    }
+
     static std::string Kind(StopKind kind) { return kind == StopKind::Kill ? " (killed)" : " (power cut)"; }
 
     static void Stop(Machine& machine, int after, StopKind kind, const std::function<void()>& steps)
@@ -287,7 +304,7 @@ void StartedAndRunning(Machine& machine)
 std::vector<Flow> Flows()
 {
     auto start = [](Machine& m) { m.Start(); };
-    return {
+    std::vector<Flow> flows{
         {"first start", [](Machine&) {}, start},
         {"start restoring the built-in files",
          [](Machine& m) {
@@ -338,11 +355,18 @@ std::vector<Flow> Flows()
          },
          start, true},
     };
+    // Every flow of a session again, for a user who may not write the system folder.
+    for (std::size_t i = 2, count = flows.size() - 1; i < count; ++i) {
+        flows.push_back(flows[i]);
+        flows.back().name += " (user's folder)";
+        flows.back().systemFolderRefuses = true;
+    }
+    return flows;
 }
 
 TEST(StopPoints, EveryFlowSurvivesAStopAfterEachOfItsChanges)
 {
-    std::printf("stop points: %-50s %6s %8s %14s %8s\n", "flow", "steps", "checked", "restart steps", "checked");
+    std::printf("stop points: %-72s %6s %8s %14s %8s\n", "flow", "steps", "checked", "restart steps", "checked");
     for (const Flow& flow : Flows()) {
         Tally tally;
         Enumeration enumeration(flow, tally);
@@ -358,7 +382,7 @@ TEST(StopPoints, EveryFlowSurvivesAStopAfterEachOfItsChanges)
                         enumeration.StopAndStartAgain(k, kind, j, restartKind);
             }
         }
-        std::printf("stop points: %-50s %6d %8d %14d %8d\n", flow.name, tally.points, checkedFlow, tally.restartPoints,
+        std::printf("stop points: %-72s %6d %8d %14d %8d\n", flow.name.c_str(), tally.points, checkedFlow, tally.restartPoints,
                     tally.checked - checkedFlow);
         EXPECT_GT(tally.points, 0) << flow.name;
         EXPECT_TRUE(tally.failures.empty()) << tally.failures.size() << " failures in " << flow.name << ", the first: "

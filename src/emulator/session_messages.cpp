@@ -52,8 +52,8 @@ std::u16string SessionMessages::EarlierStateNotSaved(std::u16string_view target,
 std::u16string SessionMessages::UnknownStateKept(std::u16string_view keptAs) const
 {
     if (m_chinese)
-        return Join({u"发现一个来历不明的设备状态文件。为了不丢失它，已保存为\n", keptAs});
-    return Join({u"A device state file of unknown origin was found. So that it is not lost, it has been kept as\n", keptAs});
+        return Join({u"发现一个来历不明的设备状态文件。为了不丢失它，将它另存为\n", keptAs});
+    return Join({u"A device state file of unknown origin was found. So that it is not lost, it is kept as\n", keptAs});
 }
 
 std::u16string SessionMessages::UnknownStateNotMoved(std::u16string_view plain, std::u16string_view cause) const

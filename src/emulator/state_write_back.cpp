@@ -53,10 +53,12 @@ bool KeepUnknownPlainState(SessionFiles& files, Desktop& desktop)
         const std::u16string keptAs = g_strTempStateFile + u".unsaved-" + ThreeDigits(n);
         if (files.FileExists(keptAs))
             continue;
-        if (files.RenameFile(g_strTempStateFile, keptAs, error)) {
-            desktop.ShowMessage(messages.UnknownStateKept(keptAs));
+        // Told first: a program stopped between the move and the message would leave the state
+        // where nobody was told to look. Stopped after telling, the next start moves it to the
+        // same free name and tells again.
+        desktop.ShowMessage(messages.UnknownStateKept(keptAs));
+        if (files.RenameFile(g_strTempStateFile, keptAs, error))
             return true;
-        }
         break;
     }
     desktop.ShowMessage(messages.UnknownStateNotMoved(g_strTempStateFile, desktop.DescribeFileError(error)));

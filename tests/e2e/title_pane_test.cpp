@@ -236,7 +236,7 @@ TEST_F(TitleRow, SwitchingDuringASessionSavesTheStateWhereItCameFromAndChangesEv
 {
     folder.Write(L"PPC_ENS.dll", Scrambled("english device"));
     folder.Write(L"PPC_CHS.dll", Scrambled("chinese device"));
-    folder.Write(L"DeviceEmulator.control", "hold=0\n");
+    folder.Write(L"DeviceEmulator.control", "hold=0\nsave=, saved as it closed\n");
     ASSERT_NO_FATAL_FAILURE(Start());
     ClickAt(Middle(ListItemScreenRect(list, 0, LVIR_ICON)));
     ASSERT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") != nullptr; }));
@@ -248,7 +248,7 @@ TEST_F(TitleRow, SwitchingDuringASessionSavesTheStateWhereItCameFromAndChangesEv
         << "the emulator was ended";
     EXPECT_TRUE(WaitUntil([] { return !FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator Manager"); }));
     ASSERT_TRUE(WaitUntil([] { return !fs::exists(kPlain); }, 8s)) << "the next tick ends the session";
-    EXPECT_EQ(folder.Read(L"PPC_ENS.dll"), Scrambled("english device, changed"));
+    EXPECT_EQ(folder.Read(L"PPC_ENS.dll"), Scrambled("english device, changed, saved as it closed"));
     EXPECT_EQ(folder.Read(L"PPC_CHS.dll"), Scrambled("chinese device"));
     EXPECT_EQ(ListItemText(list, 0), L"启动");
     EXPECT_EQ(WindowTitle(frame), L"Kovrin3.0_PC");
@@ -260,6 +260,25 @@ TEST_F(TitleRow, SwitchingDuringASessionSavesTheStateWhereItCameFromAndChangesEv
     ClickAt(Middle(ListItemScreenRect(list, 0, LVIR_ICON)));
     ASSERT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") != nullptr; }));
     EXPECT_EQ(ReadBinaryFile(kPlain), "chinese device");
+}
+
+TEST_F(TitleRow, AnEmulatorHoldingOnPastTheWaitIsEndedAndTheStateAsItWasGoesBack)
+{
+    folder.Write(L"PPC_ENS.dll", Scrambled("english device"));
+    folder.Write(L"DeviceEmulator.control", "hold=0\nrefuse_close=1\nsave=, never saved\n");
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ClickAt(Middle(ListItemScreenRect(list, 0, LVIR_ICON)));
+    ASSERT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") != nullptr; }));
+    WriteBinaryFile(kPlain, "english device, as it was");
+
+    ChooseLanguage(1);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(frame); }, 3s)) << "the launcher shows that it waits";
+    EXPECT_TRUE(IsWindowVisible(frame));
+    ASSERT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") == nullptr; }, 45s));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(frame) != FALSE; }, 3s));
+    ASSERT_TRUE(WaitUntil([] { return !fs::exists(kPlain); }, 8s));
+    EXPECT_EQ(folder.Read(L"PPC_ENS.dll"), Scrambled("english device, as it was"));
+    EXPECT_NE(folder.Read(L"DeviceEmulator.log").find("close refused"), std::string::npos);
 }
 
 TEST_F(TitleRow, TheSwitchMovesTheDeviceEntryOrSaysWhyItCannot)

@@ -6,6 +6,7 @@
 //   exit_after_ms=N    close its window by itself N ms after showing it
 //   linger_ms=N        stay alive N ms after its window has gone (saving late)
 //   save=TEXT          on a normal end, append TEXT to the state file (the device saved its state)
+//   refuse_close=1     ignore being asked to close (a device busy, or asking its user something)
 // A state file with a line "starts=N" is a device that counts its starts: the stand-in saves
 // N+1 there at once and shows "Started N+1 times", so a demo sees its state come back each run.
 #include <windows.h>
@@ -19,6 +20,7 @@
 namespace {
 
 constexpr UINT_PTR kExitTimer = 1;
+bool g_refuseClose = false;
 
 std::wstring TokenAfter(const std::wstring& arguments, const std::wstring& option)
 {
@@ -90,6 +92,12 @@ LRESULT CALLBACK EmulatorWindowProc(HWND window, UINT message, WPARAM wParam, LP
             return 0;
         }
         return DefWindowProcW(window, message, wParam, lParam);
+    case WM_CLOSE:
+        if (g_refuseClose) {
+            stand_in::Log(L"close refused");
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_TIMER:
         if (wParam == kExitTimer)
             DestroyWindow(window);
@@ -131,6 +139,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     stand_in::Log(std::wstring(L"cwd=") + folder);
 
     const std::wstring stateFile = TokenAfter(arguments, L"/s");
+    g_refuseClose = control.Number(L"refuse_close") != 0;
     const auto starts = CountStart(stateFile);
     std::wstring shown = starts ? L"Started " + std::to_wstring(*starts) + (*starts == 1 ? L" time" : L" times") : L"";
     HANDLE held = INVALID_HANDLE_VALUE;

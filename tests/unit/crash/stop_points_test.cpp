@@ -301,6 +301,16 @@ void StartedAndRunning(Machine& machine)
     machine.EmulatorSaves(SampleState(5101, 3));
 }
 
+// Asked to close, the emulator saves what the user did and ends, as it does when closed normally.
+void SavesWhenAskedToClose(Machine& machine, std::string state)
+{
+    machine.run->desktop.onAskedToClose = [&machine, state](unsigned) {
+        machine.EmulatorSaves(state);
+        machine.EmulatorQuits();
+        return true;
+    };
+}
+
 std::vector<Flow> Flows()
 {
     auto start = [](Machine& m) { m.Start(); };
@@ -323,13 +333,17 @@ std::vector<Flow> Flows()
          [](Machine& m) { m.run->session->OnWatchTick(); }},
         {"language switch", StartedAndRunning,
          [](Machine& m) {
+             SavesWhenAskedToClose(m, SampleState(5203, 5));
              emulator::EndEmulator(m.run->desktop, m.run->files, emulator::EndVariant::LanguageSwitch);
              text::SelectLanguage(m.run->platform, u"中文");
              emulator::ReloadEmulationFile(m.run->desktop);
              m.run->session->OnWatchTick();
          }},
         {"close", StartedAndRunning,
-         [](Machine& m) { emulator::EndEmulator(m.run->desktop, m.run->files, emulator::EndVariant::Close); }},
+         [](Machine& m) {
+             SavesWhenAskedToClose(m, SampleState(5303, 6));
+             emulator::EndEmulator(m.run->desktop, m.run->files, emulator::EndVariant::Close);
+         }},
         {"recovery at start, leftovers removed",
          [](Machine& m) {
              StartedAndRunning(m);

@@ -65,7 +65,8 @@ public:
     }
     ~Soak() { test_host::EndProcessesNamed({kStandIns[0], kStandIns[1]}); }
 
-    void KillOnce(int round)
+    // True when the launcher was still running when the kill came.
+    bool KillOnce(int round)
     {
         const Phase phase = static_cast<Phase>(round % kPhases);
         const bool killed = phase == Start ? StartLauncher(true) : KillDuring(phase);
@@ -74,6 +75,7 @@ public:
         test_host::EndProcessesNamed({kStandIns[0], kStandIns[1]});
         StartLauncher(false);
         Check(std::string(kPhaseNames[phase]) + " kill " + std::to_string(round + 1));
+        return killed;
     }
 
     int Report() const
@@ -256,11 +258,13 @@ int main(int argc, char** argv)
     e2e::RemoveSessionFiles();
     const auto started = std::chrono::steady_clock::now();
     e2e::Soak soak(seed);
-    int round = 0;
-    for (; round < kills && std::chrono::steady_clock::now() - started < budget; ++round)
-        soak.KillOnce(round);
+    // Rounds go on until the kills asked for were made: a round whose launcher had already ended
+    // (an exit that finished first) is checked all the same but is no kill.
+    int round = 0, killed = 0;
+    for (; killed < kills && std::chrono::steady_clock::now() - started < budget; ++round)
+        killed += soak.KillOnce(round) ? 1 : 0;
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started);
-    std::printf("crash soak: %d rounds of %d in %lld s (seed %u)%s\n", round, kills,
-                static_cast<long long>(seconds.count()), seed, round < kills ? ", stopped by the time limit" : "");
-    return soak.Report() || round < kills ? 1 : 0;
+    std::printf("crash soak: %d kills of %d in %d rounds, %lld s (seed %u)%s\n", killed, kills, round,
+                static_cast<long long>(seconds.count()), seed, killed < kills ? ", stopped by the time limit" : "");
+    return soak.Report() || killed < kills ? 1 : 0;
 }

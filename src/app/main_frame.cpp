@@ -18,6 +18,10 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTW& cs)
     if (!CFrameWndEx::PreCreateWindow(cs))
         return FALSE;
     cs.hMenu = nullptr;
+    // Made at its final size, so the rows are laid out for it once rather than first for a
+    // default-sized window.
+    cs.cx = kWidth;
+    cs.cy = kHeight;
     text::TextPlatform& platform = text::Win32TextPlatform();
     m_strAppDir = text::AsWide(text::InitAppPaths(platform));
     text::RemoveLeftoverReplacementFiles(platform);
@@ -69,7 +73,7 @@ void CMainFrame::OnSize(UINT type, int cx, int cy)
     const RECT client = GetClientRect();
     const int width = kWidth - client.left, height = kHeight - client.top;
     const POINT origin = CenteredOrigin(width, height);
-    ::SetWindowPos(m_hWnd, nullptr, origin.x, origin.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveUnlessThere(m_hWnd, RECT{origin.x, origin.y, origin.x + width, origin.y + height});
 }
 
 LRESULT CMainFrame::OnDragMainFrame()

@@ -53,10 +53,9 @@ BOOL CFormView::Create(const wchar_t*, const wchar_t*, DWORD style, const RECT& 
     }
     m_pDocument = context ? context->m_pCurrentDoc : nullptr;
     ::SetWindowLongPtrW(hwnd, GWLP_ID, static_cast<LONG_PTR>(id));
+    // Placed and shown in one step.
     ::SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-    if (style & WS_VISIBLE)
-        ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+                   SWP_NOZORDER | SWP_NOACTIVATE | ((style & WS_VISIBLE) ? SWP_SHOWWINDOW : 0));
     return TRUE;
 }
 

@@ -92,9 +92,7 @@ void CFrameWndEx::RecalcLayout()
     HWND pane = GetDlgItem(AFX_IDW_PANE_FIRST);
     if (!pane)
         return;
-    RECT client = GetClientRect();
-    ::SetWindowPos(pane, nullptr, client.left, client.top, client.right - client.left,
-                   client.bottom - client.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveUnlessThere(pane, GetClientRect());
 }
 
 LRESULT CFrameWndEx::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)

@@ -135,17 +135,17 @@ void CSplitterWnd::RecalcLayout()
     if (!m_hWnd)
         return;
     LayOutLines();
+    bool moved = false;
     for (int row = 0; row < GetRowCount(); ++row) {
         for (int col = 0; col < GetColumnCount(); ++col) {
             CWnd* pane = GetPane(row, col);
-            if (!pane || !pane->m_hWnd)
-                continue;
-            RECT rect = PaneRect(row, col);
-            ::SetWindowPos(pane->m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left,
-                           rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            if (pane && pane->m_hWnd)
+                moved |= MoveUnlessThere(pane->m_hWnd, PaneRect(row, col));
         }
     }
-    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    // The gaps and borders move with the panes; with none moved they are painted already.
+    if (moved)
+        Invalidate(FALSE);
 }
 
 void CSplitterWnd::RunInitialUpdate()

@@ -71,6 +71,10 @@ public:
     BOOL ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command); }
     BOOL UpdateWindow() const { return ::UpdateWindow(m_hWnd); }
     BOOL MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE) const;
+    // Moves and sizes a window to rect (its parent's client coordinates; the screen's for a top-level
+    // window) unless it is there already, and says whether it moved. Start-up lays the same rows
+    // out several times, and every move is a round trip to the window server and a WM_SIZE.
+    static bool MoveUnlessThere(HWND window, const RECT& rect);
     // Child: centred in its parent. Top level: on alternate or its visible owner when given,
     // else on the work area of its monitor; always kept inside that work area.
     void CenterWindow(HWND alternate = nullptr) const;
@@ -86,7 +90,11 @@ public:
     // when the style changed.
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0) const;
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    BOOL Invalidate(BOOL erase = TRUE) const { return ::InvalidateRect(m_hWnd, nullptr, erase); }
+    // A window not on screen is left alone: it is painted whole when it is shown.
+    BOOL Invalidate(BOOL erase = TRUE) const
+    {
+        return ::IsWindowVisible(m_hWnd) ? ::InvalidateRect(m_hWnd, nullptr, erase) : TRUE;
+    }
 
     // Moves values between the controls and the members DoDataExchange names. False for
     // "members to controls", true for "controls to members".

@@ -6,11 +6,25 @@ BOOL CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) const
     return ::MoveWindow(m_hWnd, x, y, width, height, repaint);
 }
 
+bool CWnd::MoveUnlessThere(HWND window, const RECT& rect)
+{
+    RECT current{};
+    ::GetWindowRect(window, &current);
+    if (::GetWindowLongW(window, GWL_STYLE) & WS_CHILD)
+        ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&current), 2);
+    if (::EqualRect(&current, &rect))
+        return false;
+    ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
 void CWnd::CenterWindow(HWND alternate) const
 {
     const RECT self = GetWindowRect();
-    const POINT origin = CenteredOrigin(self.right - self.left, self.bottom - self.top, alternate);
-    ::SetWindowPos(m_hWnd, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = self.right - self.left, height = self.bottom - self.top;
+    const POINT origin = CenteredOrigin(width, height, alternate);
+    MoveUnlessThere(m_hWnd, RECT{origin.x, origin.y, origin.x + width, origin.y + height});
 }
 
 POINT CWnd::CenteredOrigin(int width, int height, HWND alternate) const

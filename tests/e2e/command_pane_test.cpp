@@ -14,6 +14,7 @@
 
 #include "host_files.h"
 #include "support/desktop_input.h"
+#include "support/document_viewer.h"
 #include "support/host_paths.h"
 #include "support/launcher_fixture.h"
 #include "support/launcher_process.h"
@@ -123,36 +124,42 @@ TEST_F(CommandPaneByMouse, AClickBetweenIconsAndEnterOnASelectedItemDoNothing)
 
 TEST_F(CommandPaneByMouse, HelpOpensTheLanguagesDocumentThroughTheShellAndAMissingOneSilently)
 {
-    const std::wstring document = L"PC版Zemlar3.0使用手册(Ver2013.03.29).DOC";
-    fs::copy_file(fs::path(StandInsDir()) / L"DocumentViewer.exe", folder.File(L"DocumentViewer.exe"));
-    // The system's association for the document type, as an installed word processor makes it.
-    HKEY type = nullptr, command = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L".DOC", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &type, nullptr), 0);
-    RegSetValueExW(type, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(L"KovrinTest.Document"), 40);
-    RegCloseKey(type);
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L"KovrinTest.Document\\shell\\open\\command", 0, nullptr, 0,
-                              KEY_ALL_ACCESS, nullptr, &command, nullptr),
-              0);
-    const std::wstring line = L"\"" + folder.File(L"DocumentViewer.exe").wstring() + L"\" \"%1\"";
-    RegSetValueExW(command, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(line.c_str()),
-                   static_cast<DWORD>((line.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(command);
-
+    StandInDocumentViewer viewer;
+    ASSERT_TRUE(viewer.Registered());
     ASSERT_NO_FATAL_FAILURE(Start());
     Click(HelpItem);
     EXPECT_TRUE(NoMessageBoxFor(1500ms)) << "a missing document is not reported";
-    EXPECT_FALSE(folder.Exists(L"DocumentViewer.log"));
+    EXPECT_EQ(viewer.Log(), "");
 
-    folder.Write(document, "manual");
+    folder.Write(L"PC版Zemlar3.0使用手册(Ver2013.03.29).DOC", "manual");
     std::this_thread::sleep_for(700ms);
     Click(HelpItem, LVIR_LABEL);
-    ASSERT_TRUE(WaitUntil([&] { return folder.Exists(L"DocumentViewer.log"); }));
-    const std::string log = folder.Read(L"DocumentViewer.log");
+    const std::string log = viewer.WaitForNextDocument();
     EXPECT_NE(log.find("Ver2013.03.29).DOC"), std::string::npos) << log;
     EXPECT_NE(log.find("show=1"), std::string::npos) << "shown normally: " << log;
+}
 
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"KovrinTest.Document");
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, L".DOC");
+// The portable zip as a user unpacks it (the build unpacks it before these tests): Help opens
+// the manual it carries, the one the chosen language names.
+TEST_F(CommandPaneByMouse, HelpOpensTheManualTheZipCarriesInEitherLanguage)
+{
+    const fs::path unpacked = fs::path(WorkRoot()) / L"FromZip" / L"PC_Kovrin3.0";
+    StandInDocumentViewer viewer;
+    ASSERT_TRUE(viewer.Registered());
+    const struct {
+        std::string language;
+        std::wstring document;
+    } languages[] = {{"English", L"PC版Zemlar3.0使用手册(Ver2013.03.29).DOC"},
+                     {Cp936(L"中文"), L"PCKovrin3.0Help(Ver2013.05.23).DOC"}};
+    for (const auto& [language, document] : languages) {
+        WriteBinaryFile(unpacked / L"setting.ini", "[Setting]\r\nLanguage=" + language + "\r\n");
+        LauncherProcess zipped(unpacked / L"PC_Kovrin3.0.exe");
+        HWND zippedFrame = zipped.WaitForMainWindow();
+        ASSERT_TRUE(zippedFrame);
+        const std::string log = viewer.OpenHelpOf(zippedFrame);
+        EXPECT_NE(log.find(Utf8(document)), std::string::npos) << log;
+        EXPECT_TRUE(fs::exists(unpacked / document)) << "shipped beside the program";
+    }
 }
 
 TEST_F(CommandPaneByMouse, AboutShowsTheLanguagesTextsAndClosesWithEscape)

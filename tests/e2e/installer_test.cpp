@@ -12,6 +12,7 @@
 #include <string>
 
 #include "support/desktop_input.h"
+#include "support/document_viewer.h"
 #include "support/host_paths.h"
 #include "support/launcher_process.h"
 #include "support/session_state.h"
@@ -21,6 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The manual in English (the language of this test's system) and in Chinese.
+const wchar_t* const kManuals[] = {L"PC版Zemlar3.0使用手册(Ver2013.03.29).DOC", L"PCKovrin3.0Help(Ver2013.05.23).DOC"};
 const wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PC_Kovrin3.0";
 
 fs::path ShellFolder(int csidl)
@@ -129,11 +132,16 @@ TEST_F(Installer, InstallsForTheUserStartsAndUninstallsOnlyWhatItInstalled)
     // The emulation file is found from the current folder, so the entry must start it in its own.
     EXPECT_TRUE(fs::equivalent(link->workingFolder, installFolder));
 
+    for (const wchar_t* manual : kManuals)
+        EXPECT_TRUE(fs::exists(installFolder / manual)) << Utf8(manual);
     {
+        StandInDocumentViewer viewer;
         LauncherProcess launcher(installFolder / L"PC_Kovrin3.0.exe");
         HWND frame = launcher.WaitForMainWindow();
         ASSERT_TRUE(frame);
         EXPECT_EQ(WindowTitle(frame), L"Kovrin3.0_PC");
+        EXPECT_NE(viewer.OpenHelpOf(frame).find(Utf8(kManuals[0])), std::string::npos)
+            << "Help opens the installed manual";
         PressAltF4(frame);
         ASSERT_EQ(launcher.WaitForExit(), std::optional<DWORD>(0));
     }
@@ -144,8 +152,8 @@ TEST_F(Installer, InstallsForTheUserStartsAndUninstallsOnlyWhatItInstalled)
     WriteBinaryFile(installFolder / L"PPC_ENS.dll", Scrambled("the user's device"));
 
     ASSERT_NO_FATAL_FAILURE(Uninstall());
-    for (const wchar_t* installed : {L"PC_Kovrin3.0.exe", L"README.txt", L"LICENSE.txt"})
-        EXPECT_FALSE(fs::exists(installFolder / installed)) << installed;
+    for (const wchar_t* installed : {L"PC_Kovrin3.0.exe", L"README.txt", L"LICENSE.txt", kManuals[0], kManuals[1]})
+        EXPECT_FALSE(fs::exists(installFolder / installed)) << Utf8(installed);
     EXPECT_FALSE(fs::exists(shortcut));
     EXPECT_FALSE(UninstallEntryExists());
     EXPECT_EQ(ReadBinaryFile(installFolder / L"Language\\Mine.ini"), mine);

@@ -21,6 +21,13 @@ std::wstring VersionString(const std::vector<BYTE>& info, const wchar_t* block, 
     return static_cast<const wchar_t*>(value);
 }
 
+// A named callback, not a lambda: 32-bit Windows calls it with its own calling convention.
+BOOL CALLBACK TakeFirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found)
+{
+    *reinterpret_cast<UINT_PTR*>(found) = IS_INTRESOURCE(name) ? reinterpret_cast<UINT_PTR>(name) : 0;
+    return FALSE;
+}
+
 }  // namespace
 
 TEST(ProgramFile, CarriesTheProgramIconItsVersionAndPublisherAndAManifest)
@@ -30,10 +37,7 @@ TEST(ProgramFile, CarriesTheProgramIconItsVersionAndPublisherAndAManifest)
     ASSERT_TRUE(module);
     // Explorer shows the first icon group: the window's own icon, 128.
     UINT_PTR first = 0;
-    EnumResourceNamesW(module, MAKEINTRESOURCEW(14), [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
-        *reinterpret_cast<UINT_PTR*>(found) = IS_INTRESOURCE(name) ? reinterpret_cast<UINT_PTR>(name) : 0;
-        return FALSE;
-    }, reinterpret_cast<LONG_PTR>(&first));
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(14), TakeFirstName, reinterpret_cast<LONG_PTR>(&first));
     EXPECT_EQ(first, 128u);
     EXPECT_TRUE(FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24))) << "manifest";
     FreeLibrary(module);

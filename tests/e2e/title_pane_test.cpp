@@ -67,27 +67,31 @@ int ScreenPixelsOf(const RECT& rect, COLORREF color)
     return count;
 }
 
+struct ClassSearch {
+    DWORD process;
+    const wchar_t* className;
+    HWND found;
+};
+
+// A named callback, not a lambda: 32-bit Windows calls it with its own calling convention.
+BOOL CALLBACK FindVisibleOfClass(HWND window, LPARAM data)
+{
+    auto& search = *reinterpret_cast<ClassSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    if (owner == search.process && IsWindowVisible(window) && std::wstring(name) == search.className) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND VisibleWindowOfClass(DWORD process, const wchar_t* className)
 {
-    struct Search {
-        DWORD process;
-        const wchar_t* className;
-        HWND found;
-    } search{process, className, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t name[32] = {};
-            GetClassNameW(window, name, 32);
-            if (owner == s.process && IsWindowVisible(window) && std::wstring(name) == s.className) {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ClassSearch search{process, className, nullptr};
+    EnumWindows(FindVisibleOfClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -1,5 +1,6 @@
-# Checks the portable zip: exactly the program of this build, README.txt and LICENSE.txt in one
-# folder, the texts as Windows Notepad reads them (UTF-8 byte-order mark, CR LF only).
+# Checks the portable zip: exactly the program of this build, README.txt, LICENSE.txt and the
+# manual's two documents in one folder, the texts as Windows Notepad reads them (UTF-8
+# byte-order mark, CR LF only).
 #   cmake -DZIP=path.zip -DEXE=path/PC_Kovrin3.0.exe -DWORK=scratch-dir -P check_package_zip.cmake
 cmake_minimum_required(VERSION 3.20)
 get_filename_component(WORK "${WORK}" ABSOLUTE)
@@ -7,7 +8,10 @@ file(REMOVE_RECURSE ${WORK})
 file(ARCHIVE_EXTRACT INPUT ${ZIP} DESTINATION ${WORK})
 file(GLOB_RECURSE found RELATIVE ${WORK} LIST_DIRECTORIES true ${WORK}/*)
 list(SORT found)
-set(wanted PC_Kovrin3.0 PC_Kovrin3.0/LICENSE.txt PC_Kovrin3.0/PC_Kovrin3.0.exe PC_Kovrin3.0/README.txt)
+set(manual_en "PC版Zemlar3.0使用手册(Ver2013.03.29).DOC")
+set(manual_zh "PCKovrin3.0Help(Ver2013.05.23).DOC")
+set(wanted PC_Kovrin3.0 PC_Kovrin3.0/LICENSE.txt "PC_Kovrin3.0/${manual_zh}" PC_Kovrin3.0/PC_Kovrin3.0.exe
+           "PC_Kovrin3.0/${manual_en}" PC_Kovrin3.0/README.txt)
 if(NOT found STREQUAL wanted)
   message(FATAL_ERROR "${ZIP} holds ${found}, not ${wanted}")
 endif()
@@ -16,6 +20,14 @@ file(SHA256 ${WORK}/PC_Kovrin3.0/PC_Kovrin3.0.exe packed)
 if(NOT built STREQUAL packed)
   message(FATAL_ERROR "the program in ${ZIP} is not ${EXE}")
 endif()
+get_filename_component(manual_dir "${CMAKE_CURRENT_LIST_DIR}/../../docs/manual" ABSOLUTE)
+foreach(doc "${manual_en}" "${manual_zh}")
+  file(SHA256 "${manual_dir}/${doc}" committed)
+  file(SHA256 "${WORK}/PC_Kovrin3.0/${doc}" packed)
+  if(NOT committed STREQUAL packed)
+    message(FATAL_ERROR "${doc} in ${ZIP} is not the manual of docs/manual")
+  endif()
+endforeach()
 foreach(text README.txt LICENSE.txt)
   file(READ ${WORK}/PC_Kovrin3.0/${text} bytes HEX)
   if(NOT bytes MATCHES "^efbbbf")
@@ -31,4 +43,4 @@ if(NOT readme MATCHES "English" OR NOT readme MATCHES "中文")
   message(FATAL_ERROR "README.txt lacks its English or its Chinese part")
 endif()
 file(REMOVE_RECURSE ${WORK})
-message(STATUS "${ZIP}: PC_Kovrin3.0.exe, README.txt, LICENSE.txt")
+message(STATUS "${ZIP}: PC_Kovrin3.0.exe, README.txt, LICENSE.txt, ${manual_en}, ${manual_zh}")

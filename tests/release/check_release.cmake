@@ -1,5 +1,6 @@
 # Checks the released program file: at most 1 MiB, no debug sections or symbols, a GUI program,
-# and no DLL beyond those every Windows has.
+# no DLL beyond those every Windows has, a version resource, and a manifest that names the
+# architecture the file is built for (x64 or x86).
 #   cmake -DEXE=path/PC_Kovrin3.0.exe -DOBJDUMP=x86_64-w64-mingw32-objdump -P check_release.cmake
 cmake_minimum_required(VERSION 3.20)
 file(SIZE "${EXE}" size)
@@ -31,6 +32,21 @@ foreach(entry IN LISTS dlls)
     message(FATAL_ERROR "${EXE} needs ${dll}, which Windows does not bring")
   endif()
 endforeach()
+if(dump MATCHES "file format pei-x86-64")
+  set(arch amd64)
+elseif(dump MATCHES "file format pei-i386")
+  set(arch x86)
+else()
+  message(FATAL_ERROR "${EXE} is neither an x64 nor an x86 program")
+endif()
+file(STRINGS "${EXE}" manifest REGEX "<assemblyIdentity type=\"win32\" name=\"KovrinSoftware")
+if(NOT manifest MATCHES "processorArchitecture=\"${arch}\"")
+  message(FATAL_ERROR "${EXE} is an ${arch} program, but its manifest says: ${manifest}")
+endif()
+file(STRINGS "${EXE}" version ENCODING UTF-16LE REGEX "(VS_VERSION_INFO|ProductVersion)$")
+if(NOT version MATCHES "VS_VERSION_INFO;.*ProductVersion")
+  message(FATAL_ERROR "${EXE} has no version resource")
+endif()
 math(EXPR kib "${size} / 1024")
 list(JOIN names ", " names)
-message(STATUS "${EXE}: ${kib} KiB, GUI, no debug sections or symbols; DLLs: ${names}")
+message(STATUS "${EXE}: ${arch}, ${kib} KiB, GUI, no debug sections or symbols; DLLs: ${names}")

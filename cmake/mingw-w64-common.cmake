@@ -1,0 +1,12 @@
+# What both MinGW-w64 toolchains share; each sets KOVRIN_MINGW_TRIPLET and the processor first.
+# The posix thread model, so that std::thread works.
+set(CMAKE_SYSTEM_NAME Windows)
+
+set(CMAKE_C_COMPILER ${KOVRIN_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KOVRIN_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${KOVRIN_MINGW_TRIPLET}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${KOVRIN_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

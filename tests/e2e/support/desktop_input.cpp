@@ -20,6 +20,10 @@ bool RunHostTool(const std::wstring& command)
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
+    // Wine gives a host program no process handle, and leaves in the thread handle a value that is
+    // none of ours: closed, it could close a handle this process still uses (its registry root).
+    if (!process.hProcess)
+        return true;
     WaitForSingleObject(process.hProcess, 5000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

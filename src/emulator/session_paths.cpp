@@ -43,8 +43,11 @@ std::u16string EmulatorParameters(std::u16string_view plainStateFile)
     if (plainStateFile == kTempStateFile)
         return std::u16string(kEmulatorParameters);
     // The emulator splits its command line at blanks; a quoted path stays one.
-    const bool quote = plainStateFile.find(u' ') != std::u16string_view::npos;
-    const std::u16string file = quote ? u"\"" + std::u16string(plainStateFile) + u"\"" : std::u16string(plainStateFile);
+    std::u16string file(plainStateFile);
+    if (file.find(u' ') != std::u16string::npos) {
+        file.insert(file.begin(), u'"');
+        file.push_back(u'"');
+    }
     return u"/s " + file + u" /sharedfolder F:\\";
 }
 

@@ -37,6 +37,8 @@ protected:
     {
         if (emulator.hProcess) {
             TerminateProcess(emulator.hProcess, 1);
+            // Gone before the next test starts its programs.
+            WaitForSingleObject(emulator.hProcess, 5000);
             CloseHandle(emulator.hProcess);
             CloseHandle(emulator.hThread);
         }
@@ -50,7 +52,7 @@ protected:
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         ASSERT_TRUE(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &emulator));
-        ASSERT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") != nullptr; }, 5s));
+        ASSERT_TRUE(WaitUntil(DeviceShown, 5s));
     }
 
     ProgramFolder folder{CurrentTestName()};

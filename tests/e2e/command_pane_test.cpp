@@ -95,7 +95,7 @@ TEST_F(CommandPaneByMouse, RunClickedGoesThroughAWholeSessionAndSavesTheDeviceSt
         << "the emulator was not started: " << EmulatorLog();
     EXPECT_NE(EmulatorLog().find("arguments=/s C:\\WINDOWS\\winsetup.dess /sharedfolder F:\\"), std::string::npos);
     EXPECT_TRUE(fs::exists(kPlain)) << "the plain state is there while the emulator runs";
-    EXPECT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator Manager") != nullptr; }))
+    EXPECT_TRUE(WaitUntil(ManagerShown))
         << "the manager was started too";
 
     ASSERT_TRUE(WaitUntil([&] { return !fs::exists(kPlain); }, 15s)) << "the state was not written back";
@@ -218,7 +218,7 @@ TEST_F(CommandPaneByMouse, ExitAnsweredYesEndsTheSessionSavesTheStateAndCloses)
     folder.Write(L"DeviceEmulator.control", "hold=0\nsave=, and saved as it closed\n");
     ASSERT_NO_FATAL_FAILURE(Start());
     Click(RunItem);
-    ASSERT_TRUE(WaitUntil([&] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") != nullptr; }));
+    ASSERT_TRUE(WaitUntil(DeviceShown));
     // The device changes its state while it runs.
     WriteBinaryFile(kPlain, "device state, changed");
 
@@ -230,7 +230,7 @@ TEST_F(CommandPaneByMouse, ExitAnsweredYesEndsTheSessionSavesTheStateAndCloses)
     EXPECT_EQ(launcher->WaitForExit(10s), std::optional<DWORD>(0));
     EXPECT_FALSE(fs::exists(kPlain));
     EXPECT_EQ(folder.Read(L"PPC_ENS.dll"), Scrambled("device state, changed, and saved as it closed"));
-    EXPECT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") == nullptr; }))
+    EXPECT_TRUE(WaitUntil([] { return !DeviceShown(); }))
         << "the emulator was ended";
 }
 

@@ -55,7 +55,7 @@ TEST_F(DemoFolder, EachSessionShowsTheDeviceOneStartFurther)
 
         const std::string shown = "started " + std::to_string(session) + " times";
         ASSERT_TRUE(WaitUntil([&] { return EmulatorLog().find(shown) != std::string::npos; })) << EmulatorLog();
-        if (HWND device = FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator"); device && session == 2)
+        if (HWND device = DeviceWindow(); device && session == 2)
             SaveScreenshot(ScreenRect(device), std::string(KOVRIN_E2E_ARTIFACTS_DIR) + "/demo-device.png");
         ASSERT_TRUE(WaitUntil([] { return !fs::exists(kPlain); }, 15s)) << "the state was not written back";
         PressAltF4(frame);

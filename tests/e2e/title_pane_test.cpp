@@ -120,6 +120,11 @@ protected:
     POINT OffTheButtons() const { return POINT{ScreenRect(frame).right - 70, ScreenRect(frame).top + 270}; }
     static POINT NextTo(POINT point) { return POINT{point.x + 1, point.y + 1}; }
     void ClickControl(int id) const { ClickAt(Middle(Control(id))); }
+    bool RunUntilTheDeviceShows() const
+    {
+        ClickAt(Middle(ListItemScreenRect(list, 0, LVIR_ICON)));
+        return WaitUntil(DeviceShown);
+    }
     // No button shows a face of its own on the banner.
     int GrayOnButtons() const
     {
@@ -242,15 +247,14 @@ TEST_F(TitleRow, SwitchingDuringASessionSavesTheStateWhereItCameFromAndChangesEv
     folder.Write(L"PPC_CHS.dll", Scrambled("chinese device"));
     folder.Write(L"DeviceEmulator.control", "hold=0\nsave=, saved as it closed\n");
     ASSERT_NO_FATAL_FAILURE(Start());
-    ClickAt(Middle(ListItemScreenRect(list, 0, LVIR_ICON)));
-    ASSERT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") != nullptr; }));
+    ASSERT_TRUE(RunUntilTheDeviceShows());
     WriteBinaryFile(kPlain, "english device, changed");
     const int whiteBefore = ScreenPixelsOf(ScreenRect(title), RGB(255, 255, 255));
 
     ChooseLanguage(1);  // English, 中文
-    EXPECT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") == nullptr; }))
+    EXPECT_TRUE(WaitUntil([] { return !DeviceShown(); }))
         << "the emulator was ended";
-    EXPECT_TRUE(WaitUntil([] { return !FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator Manager"); }));
+    EXPECT_TRUE(WaitUntil([] { return !ManagerShown(); }));
     ASSERT_TRUE(WaitUntil([] { return !fs::exists(kPlain); }, 8s)) << "the next tick ends the session";
     EXPECT_EQ(folder.Read(L"PPC_ENS.dll"), Scrambled("english device, changed, saved as it closed"));
     EXPECT_EQ(folder.Read(L"PPC_CHS.dll"), Scrambled("chinese device"));
@@ -261,8 +265,7 @@ TEST_F(TitleRow, SwitchingDuringASessionSavesTheStateWhereItCameFromAndChangesEv
 
     // The next Run takes the new language's state.
     std::this_thread::sleep_for(700ms);
-    ClickAt(Middle(ListItemScreenRect(list, 0, LVIR_ICON)));
-    ASSERT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") != nullptr; }));
+    ASSERT_TRUE(RunUntilTheDeviceShows());
     EXPECT_EQ(ReadBinaryFile(kPlain), "chinese device");
 }
 
@@ -271,14 +274,13 @@ TEST_F(TitleRow, AnEmulatorHoldingOnPastTheWaitIsEndedAndTheStateAsItWasGoesBack
     folder.Write(L"PPC_ENS.dll", Scrambled("english device"));
     folder.Write(L"DeviceEmulator.control", "hold=0\nrefuse_close=1\nsave=, never saved\n");
     ASSERT_NO_FATAL_FAILURE(Start());
-    ClickAt(Middle(ListItemScreenRect(list, 0, LVIR_ICON)));
-    ASSERT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") != nullptr; }));
+    ASSERT_TRUE(RunUntilTheDeviceShows());
     WriteBinaryFile(kPlain, "english device, as it was");
 
     ChooseLanguage(1);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(frame); }, 3s)) << "the launcher shows that it waits";
     EXPECT_TRUE(IsWindowVisible(frame));
-    ASSERT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") == nullptr; }, 45s));
+    ASSERT_TRUE(WaitUntil([] { return !DeviceShown(); }, 45s));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(frame) != FALSE; }, 3s));
     ASSERT_TRUE(WaitUntil([] { return !fs::exists(kPlain); }, 8s));
     EXPECT_EQ(folder.Read(L"PPC_ENS.dll"), Scrambled("english device, as it was"));
@@ -310,8 +312,7 @@ TEST_F(TitleRow, ConfigOkAndCancelLeaveARunningSessionRunning)
     folder.Write(L"PPC_ENS.dll", Scrambled("device"));
     folder.Write(L"DeviceEmulator.control", "hold=0\n");
     ASSERT_NO_FATAL_FAILURE(Start());
-    ClickAt(Middle(ListItemScreenRect(list, 0, LVIR_ICON)));
-    ASSERT_TRUE(WaitUntil([] { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator") != nullptr; }));
+    ASSERT_TRUE(RunUntilTheDeviceShows());
 
     std::this_thread::sleep_for(700ms);
     ClickAt(Middle(ListItemScreenRect(list, 2, LVIR_ICON)));
@@ -332,7 +333,7 @@ TEST_F(TitleRow, ConfigOkAndCancelLeaveARunningSessionRunning)
     EXPECT_EQ(ListItemText(list, 0), L"启动");
     EXPECT_NE(Setting().find("Language=" + Cp936(L"中文")), std::string::npos);
     std::this_thread::sleep_for(2500ms);
-    EXPECT_TRUE(FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator")) << "still running";
+    EXPECT_TRUE(DeviceWindow()) << "still running";
     EXPECT_TRUE(fs::exists(kPlain));
 
     std::this_thread::sleep_for(700ms);

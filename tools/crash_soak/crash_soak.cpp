@@ -51,8 +51,6 @@ long StartsIn(const std::string& scrambled)
 
 bool Exists(const fs::path& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-HWND EmulatorWindow() { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator"); }
-
 class Soak {
 public:
     explicit Soak(unsigned seed) : m_random(seed)
@@ -142,12 +140,12 @@ private:
         if (phase == Run) {
             std::this_thread::sleep_for(Random(700));
         } else {
-            WaitUntil([] { return EmulatorWindow() != nullptr; });
+            WaitUntil(DeviceShown);
             if (phase == Session) {
                 std::this_thread::sleep_for(Random(1500));
             } else if (phase == WriteBack) {
                 // The watch tick comes within two seconds of the window going; then the write-back.
-                WaitUntil([] { return EmulatorWindow() == nullptr; });
+                WaitUntil([] { return !DeviceShown(); });
                 // Closely watched: the write-back itself takes a few tens of milliseconds.
                 const auto deadline = std::chrono::steady_clock::now() + 2500ms;
                 while (Exists(fs::path(kPlain)) && !HasReplacementBeside() && std::chrono::steady_clock::now() < deadline)

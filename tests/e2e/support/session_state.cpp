@@ -17,4 +17,10 @@ void RemoveSessionFiles()
     std::filesystem::remove(kRecord, ignored);
 }
 
+HWND DeviceWindow() { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator"); }
+
+bool DeviceShown() { return DeviceWindow() != nullptr; }
+
+bool ManagerShown() { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator Manager") != nullptr; }
+
 }  // namespace e2e

@@ -2,6 +2,8 @@
 // The files an emulator session leaves in the system folder, and the scrambling of the
 // emulation file as the tests write and read it.
 
+#include <windows.h>
+
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -17,6 +19,11 @@ std::string Scrambled(std::string bytes);
 
 // No plain state and no record from an earlier test.
 void RemoveSessionFiles();
+
+// The stand-in emulator's window and its manager's, when they are shown.
+HWND DeviceWindow();
+bool DeviceShown();
+bool ManagerShown();
 
 // Polls until the condition holds; false when the timeout passed first.
 template <typename Condition>

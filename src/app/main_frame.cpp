@@ -13,15 +13,35 @@
 #include "text/win32/wide.h"
 #include "text/win32/win32_text_platform.h"
 
+namespace {
+
+// Where CenterWindow puts a window of that size that is on the primary monitor, where the system
+// opens a new top-level window.
+POINT CenteredOnPrimaryWorkArea(int width, int height)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    ::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    return POINT{(work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2};
+}
+
+}  // namespace
+
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTW& cs)
 {
     if (!CFrameWndEx::PreCreateWindow(cs))
         return FALSE;
     cs.hMenu = nullptr;
-    // Made at its final size, so the rows are laid out for it once rather than first for a
-    // default-sized window.
+    // Made at its final size, without caption or border and centred, so that the system lays the
+    // rows out, frames the window and places it once: the styles set in OnCreate and the first
+    // OnSize then change nothing that would make it do all of that again.
+    cs.style = WS_POPUP | WS_SYSMENU;
     cs.cx = kWidth;
     cs.cy = kHeight;
+    const POINT origin = CenteredOnPrimaryWorkArea(kWidth, kHeight);
+    cs.x = origin.x;
+    cs.y = origin.y;
     text::TextPlatform& platform = text::Win32TextPlatform();
     m_strAppDir = text::AsWide(text::InitAppPaths(platform));
     text::RemoveLeftoverReplacementFiles(platform);

@@ -10,7 +10,8 @@
 
 namespace {
 
-// One window class per icon, so the taskbar and the task switcher show the frame's own icon.
+// One window class per icon, so the taskbar and the task switcher show the frame's own icon: they
+// take a window's class icons when it sets none of its own.
 const wchar_t* FrameClassFor(UINT iconId, wchar_t (&name)[32])
 {
     std::swprintf(name, 32, L"KovrinFrame%u", iconId);
@@ -49,13 +50,6 @@ BOOL CFrameWndEx::LoadFrame(UINT nIDResource, DWORD style, CWnd* parent, CCreate
     BOOL created = CreateEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                             cs.hwndParent, cs.hMenu);
     m_pContext = nullptr;
-    if (created) {
-        // Also as the window's own icons, which other programs (task switchers) can ask for.
-        const auto big = ::GetClassLongPtrW(m_hWnd, GCLP_HICON);
-        const auto small = ::GetClassLongPtrW(m_hWnd, GCLP_HICONSM);
-        SendMessage(WM_SETICON, ICON_BIG, static_cast<LPARAM>(big));
-        SendMessage(WM_SETICON, ICON_SMALL, static_cast<LPARAM>(small ? small : big));
-    }
     return created;
 }
 

@@ -25,6 +25,9 @@ WriteResult WriteIniString(TextPlatform& platform, std::u16string_view path, std
     std::optional<Bytes> updated =
         SetProfileValue(content ? std::string_view(*content) : std::string_view(), section, key, value);
     if (!updated) return WriteResult::Failed(u"no line of a file can hold that text");
+    // As the system's profile functions do, a value that is already there leaves the file alone:
+    // no write, no flush to disk, and the file's time stays as it was.
+    if (content && *updated == *content) return WriteResult::Done();
     return platform.ReplaceFileContent(path, *updated);
 }
 

@@ -109,7 +109,8 @@ protected:
     void OnClicked();
     void CancelHover();
     void ReleaseImages(bool free);
-    HICON MakeGrayIcon(HICON icon) const;
+    // A gray copy of an icon whose information was read: the bitmaps stay the caller's.
+    HICON MakeGrayIcon(const ICONINFO& info) const;
 
     void PaintParentBackground(HDC dc);
     void DiscardBackground();

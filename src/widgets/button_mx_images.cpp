@@ -6,17 +6,24 @@
 
 namespace {
 
-// Reads an icon's size (twice its hot spot) and frees the bitmaps the query hands out.
-bool IconSize(HICON icon, int& width, int& height)
-{
-    ICONINFO info{};
-    if (!::GetIconInfo(icon, &info))
-        return false;
-    const framework::UniqueBitmap color(info.hbmColor), mask(info.hbmMask);
-    width = 2 * static_cast<int>(info.xHotspot);
-    height = 2 * static_cast<int>(info.yHotspot);
-    return true;
-}
+// An icon's information, read once: its size (twice its hot spot) and the two bitmaps that the
+// query hands out, which are freed with it. The system copies both bitmaps for every query.
+class IconInfo {
+public:
+    explicit IconInfo(HICON icon)
+        : m_read(::GetIconInfo(icon, &m_info) != FALSE), m_color(m_info.hbmColor), m_mask(m_info.hbmMask)
+    {
+    }
+    explicit operator bool() const { return m_read; }
+    const ICONINFO& Info() const { return m_info; }
+    int Width() const { return 2 * static_cast<int>(m_info.xHotspot); }
+    int Height() const { return 2 * static_cast<int>(m_info.yHotspot); }
+
+private:
+    ICONINFO m_info{};
+    bool m_read;
+    framework::UniqueBitmap m_color, m_mask;
+};
 
 BYTE Gray(BYTE red, BYTE green, BYTE blue)
 {
@@ -39,22 +46,30 @@ DWORD CButtonMx::SetStateIcons(HICON active, HICON idle)
         Invalidate();
         return 0;
     }
-    StateIcon activeSlot{std::move(activeIcon)};
-    if (!IconSize(active, activeSlot.width, activeSlot.height)) {
+    const IconInfo activeInfo(active);
+    if (!activeInfo) {
         Invalidate();
         return 1;
     }
-    m_icons[0] = std::move(activeSlot);
-    if (grayCopy)
-        idleIcon.reset(MakeGrayIcon(active));
-    if (idleIcon || grayCopy) {
-        StateIcon idleSlot{std::move(idleIcon)};
-        if (!idleSlot.icon || !IconSize(idleSlot.icon.get(), idleSlot.width, idleSlot.height)) {
+    m_icons[0] = StateIcon{std::move(activeIcon), activeInfo.Width(), activeInfo.Height()};
+    if (grayCopy) {
+        // Made at the active icon's size, so its own size needs no second query.
+        StateIcon graySlot{framework::UniqueIcon(MakeGrayIcon(activeInfo.Info())), activeInfo.Width(),
+                           activeInfo.Height()};
+        if (!graySlot.icon) {
             ReleaseImages(true);
             Invalidate();
             return 1;
         }
-        m_icons[1] = std::move(idleSlot);
+        m_icons[1] = std::move(graySlot);
+    } else if (idleIcon) {
+        const IconInfo idleInfo(idleIcon.get());
+        if (!idleInfo) {
+            ReleaseImages(true);
+            Invalidate();
+            return 1;
+        }
+        m_icons[1] = StateIcon{std::move(idleIcon), idleInfo.Width(), idleInfo.Height()};
     }
     Invalidate();
     return 0;
@@ -76,15 +91,12 @@ void CButtonMx::ReleaseImages(bool free)
     }
 }
 
-HICON CButtonMx::MakeGrayIcon(HICON icon) const
+HICON CButtonMx::MakeGrayIcon(const ICONINFO& info) const
 {
-    ICONINFO info{};
-    if (!::GetIconInfo(icon, &info))
-        return nullptr;
-    const framework::UniqueBitmap color(info.hbmColor), mask(info.hbmMask);
+    const HBITMAP color = info.hbmColor;
     const framework::WindowDC windowDC(m_hWnd);
     BITMAP description{};
-    if (!windowDC || !color || !::GetObjectW(color.get(), sizeof(description), &description))
+    if (!windowDC || !color || !::GetObjectW(color, sizeof(description), &description))
         return nullptr;
     const int width = 2 * static_cast<int>(info.xHotspot), height = 2 * static_cast<int>(info.yHotspot);
     if (width <= 0 || height <= 0)
@@ -102,7 +114,7 @@ HICON CButtonMx::MakeGrayIcon(HICON icon) const
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     std::vector<RGBQUAD> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
-    if (::GetDIBits(windowDC.get(), color.get(), 0, static_cast<UINT>(height), pixels.data(), &format, DIB_RGB_COLORS) !=
+    if (::GetDIBits(windowDC.get(), color, 0, static_cast<UINT>(height), pixels.data(), &format, DIB_RGB_COLORS) !=
         height)
         return nullptr;
     for (RGBQUAD& pixel : pixels) {
@@ -117,7 +129,7 @@ HICON CButtonMx::MakeGrayIcon(HICON icon) const
 
     ICONINFO grayInfo{};
     grayInfo.fIcon = TRUE;
-    grayInfo.hbmMask = mask.get();
+    grayInfo.hbmMask = info.hbmMask;
     grayInfo.hbmColor = gray.get();
     return ::CreateIconIndirect(&grayInfo);
 }

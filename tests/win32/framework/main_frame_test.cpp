@@ -88,7 +88,7 @@ TEST_F(MainFrame, IsABorderlessSystemMenuWindowWithItsLanguageTitleAndIcon)
     EXPECT_EQ(::GetMenu(frame->m_hWnd), nullptr);
     EXPECT_EQ(frame->GetWindowText(), L"Kovrin3.0_PC");
     EXPECT_NE(::GetClassLongPtrW(frame->m_hWnd, GCLP_HICON), 0u);
-    EXPECT_NE(frame->SendMessage(WM_GETICON, ICON_BIG, 0), 0) << "other programs can ask the window for its icon";
+    EXPECT_NE(::GetClassLongPtrW(frame->m_hWnd, GCLP_HICONSM), 0u) << "the taskbar's small icon";
 
     wchar_t exe[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, exe, MAX_PATH);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <thread>
 
+#include "support/file_type_registration.h"
 #include "support/host_paths.h"
 #include "support/launcher_process.h"
 #include "support/program_folder.h"
@@ -89,30 +90,6 @@ protected:
     std::unique_ptr<LauncherProcess> launcher;
 };
 
-// The .dess type registered on the system, opened by `program`, for the life of the object.
-class StateFileRegistration {
-public:
-    explicit StateFileRegistration(const fs::path& program)
-    {
-        const std::wstring command = L"\"" + program.wstring() + L"\" /s \"%1\"";
-        Set(L"Software\\Classes\\.dess", L"KovrinTest.DeviceState");
-        Set(L"Software\\Classes\\KovrinTest.DeviceState\\shell\\open\\command", command);
-    }
-    ~StateFileRegistration()
-    {
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\.dess");
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\KovrinTest.DeviceState");
-    }
-    StateFileRegistration(const StateFileRegistration&) = delete;
-    StateFileRegistration& operator=(const StateFileRegistration&) = delete;
-
-private:
-    static void Set(const wchar_t* key, const std::wstring& value)
-    {
-        RegSetKeyValueW(HKEY_LOCAL_MACHINE, key, nullptr, REG_SZ, value.c_str(), static_cast<DWORD>((value.size() + 1) * 2));
-    }
-};
-
 // C:\WINDOWS refuses the session's files, as it does a user without administrator rights. Wine
 // itself cannot start with a read-only C:\WINDOWS, so the refusal is made at the record's name:
 // a folder there cannot be replaced by a file (access denied), just as a file there cannot be made.
@@ -176,7 +153,10 @@ TEST_F(EmulatorLookup, NoneAnywhereIsToldAndOneTheShellCannotFindByNameIsStarted
     EXPECT_EQ(folder.Read(L"PPC_ENS.dll"), Scrambled("starts=1\n"));
 
     const fs::path emulator = InstallEmulatorAt(folder.File(L"Device Emulator\\bin"), "exit_after_ms=1000\nsave=saved\n");
-    const StateFileRegistration registration(emulator);
+    // The state file's type registered on the system, opened by the emulator.
+    const FileTypeRegistration registration(L".dess", L"KovrinTest.DeviceState",
+                                            L"\"" + emulator.wstring() + L"\" /s \"%1\"");
+    ASSERT_TRUE(registration.Registered());
     ASSERT_NO_FATAL_FAILURE(StartAndRun());
     ASSERT_TRUE(EmulatorLogged(emulator, "ended")) << "not started through the registration";
     EXPECT_NE(LogOf(emulator).find("arguments=/s C:\\WINDOWS\\winsetup.dess /sharedfolder F:\\"), std::string::npos);

@@ -67,34 +67,6 @@ int ScreenPixelsOf(const RECT& rect, COLORREF color)
     return count;
 }
 
-struct ClassSearch {
-    DWORD process;
-    const wchar_t* className;
-    HWND found;
-};
-
-// A named callback, not a lambda: 32-bit Windows calls it with its own calling convention.
-BOOL CALLBACK FindVisibleOfClass(HWND window, LPARAM data)
-{
-    auto& search = *reinterpret_cast<ClassSearch*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    if (owner == search.process && IsWindowVisible(window) && std::wstring(name) == search.className) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND VisibleWindowOfClass(DWORD process, const wchar_t* className)
-{
-    ClassSearch search{process, className, nullptr};
-    EnumWindows(FindVisibleOfClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // An English language file under another name, with its own device entry.
 std::string LanguageNamed(const std::string& name, const std::string& device)
 {
@@ -137,8 +109,8 @@ protected:
     void ChooseLanguage(int index, HWND combo = nullptr) const
     {
         ClickAt(Middle(ScreenRect(combo ? combo : GetDlgItem(title, kCombo))));
-        HWND dropped = nullptr;
-        ASSERT_TRUE(WaitUntil([&] { return (dropped = VisibleWindowOfClass(launcher->Id(), L"ComboLBox")) != nullptr; }, 3s));
+        HWND dropped = launcher->WaitForWindowOfClass(L"ComboLBox");
+        ASSERT_TRUE(dropped);
         const int height = static_cast<int>(SendMessageW(dropped, LB_GETITEMHEIGHT, 0, 0));
         const RECT box = ScreenRect(dropped);
         ClickAt(POINT{box.left + 10, box.top + 1 + index * height + height / 2});
@@ -215,8 +187,8 @@ TEST_F(TitleRow, TheMenuButtonOpensTheAboutBoxAndTheExitButtonAsksFirst)
 {
     ASSERT_NO_FATAL_FAILURE(Start());
     ClickControl(kMenuButton);
-    HWND popup = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (popup = VisibleWindowOfClass(launcher->Id(), L"#32768")) != nullptr; }, 3s));
+    HWND popup = launcher->WaitForWindowOfClass(L"#32768");
+    ASSERT_TRUE(popup);
     const RECT where = ScreenRect(popup), button = Control(kMenuButton);
     EXPECT_EQ(where.left, button.right - 30);
     EXPECT_EQ(where.top, button.bottom);

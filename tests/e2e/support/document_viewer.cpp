@@ -12,19 +12,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr wchar_t kProgId[] = L"KovrinTest.Document";
 constexpr int kHelpItem = 1;
 
-bool SetDefaultValue(const std::wstring& key, const std::wstring& value)
-{
-    HKEY handle = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr) != 0)
-        return false;
-    const bool set = RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == 0;
-    RegCloseKey(handle);
-    return set;
-}
+fs::path ViewerIn(const fs::path& folder) { return folder / L"DocumentViewer.exe"; }
 
 }  // namespace
 
@@ -34,20 +24,13 @@ std::string Utf8(const std::wstring& text)
     return std::string(bytes.begin(), bytes.end());
 }
 
-StandInDocumentViewer::StandInDocumentViewer() : m_folder(fs::path(WorkRoot()) / L"DocumentViewer")
+StandInDocumentViewer::StandInDocumentViewer()
+    : m_folder(fs::path(WorkRoot()) / L"DocumentViewer"),
+      m_registration(L".DOC", L"KovrinTest.Document", L"\"" + ViewerIn(m_folder).wstring() + L"\" \"%1\"")
 {
     fs::remove_all(m_folder);
     fs::create_directories(m_folder);
-    const fs::path viewer = m_folder / L"DocumentViewer.exe";
-    fs::copy_file(fs::path(StandInsDir()) / L"DocumentViewer.exe", viewer);
-    m_registered = SetDefaultValue(L".DOC", kProgId) &&
-                   SetDefaultValue(std::wstring(kProgId) + L"\\shell\\open\\command", L"\"" + viewer.wstring() + L"\" \"%1\"");
-}
-
-StandInDocumentViewer::~StandInDocumentViewer()
-{
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgId);
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, L".DOC");
+    fs::copy_file(fs::path(StandInsDir()) / L"DocumentViewer.exe", ViewerIn(m_folder));
 }
 
 std::string StandInDocumentViewer::Log() const

@@ -7,17 +7,16 @@
 #include <filesystem>
 #include <string>
 
+#include "support/file_type_registration.h"
+
 namespace e2e {
 
 class StandInDocumentViewer {
 public:
-    // Copies the viewer into a folder of its own and registers it; the destructor unregisters it.
+    // Copies the viewer into a folder of its own and registers it, for the life of the object.
     StandInDocumentViewer();
-    ~StandInDocumentViewer();
-    StandInDocumentViewer(const StandInDocumentViewer&) = delete;
-    StandInDocumentViewer& operator=(const StandInDocumentViewer&) = delete;
 
-    bool Registered() const { return m_registered; }
+    bool Registered() const { return m_registration.Registered(); }
     // What the viewer logged (UTF-8): "opened <document>" and "show=<n>" per document; "" before.
     std::string Log() const;
     // Waits until the viewer was asked to open a document since the last call; its log then.
@@ -27,7 +26,7 @@ public:
 
 private:
     std::filesystem::path m_folder;
-    bool m_registered = false;
+    FileTypeRegistration m_registration;
     std::size_t m_seen = 0;
 };
 

@@ -118,6 +118,18 @@ HWND LauncherProcess::WaitForDialog(const std::wstring& caption, std::chrono::mi
     return found.value_or(nullptr);
 }
 
+HWND LauncherProcess::WaitForWindowOfClass(const wchar_t* className, std::chrono::milliseconds timeout) const
+{
+    const auto found = PollUntil(timeout, [&]() -> std::optional<HWND> {
+        for (HWND window : TopLevelWindowsOf(Id())) {
+            if (IsWindowVisible(window) && ClassOf(window) == className)
+                return window;
+        }
+        return std::nullopt;
+    });
+    return found.value_or(nullptr);
+}
+
 std::optional<DWORD> LauncherProcess::WaitForExit(std::chrono::milliseconds timeout) const
 {
     if (WaitForSingleObject(m_info.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)

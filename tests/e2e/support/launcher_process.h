@@ -33,6 +33,9 @@ public:
     std::optional<MessageBoxInfo> WaitForMessageBox(std::chrono::milliseconds timeout = 10s) const;
     // A visible dialog of this process with this caption, or null after the timeout.
     HWND WaitForDialog(const std::wstring& caption, std::chrono::milliseconds timeout = 10s) const;
+    // A visible top-level window of this process of that class (a dropped list, a pop-up menu),
+    // or null after the timeout.
+    HWND WaitForWindowOfClass(const wchar_t* className, std::chrono::milliseconds timeout = 3s) const;
     // The exit code, or nothing while it still runs after the timeout.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout = 10s) const;
     bool HasVisibleWindow() const;

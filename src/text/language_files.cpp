@@ -10,6 +10,7 @@
 #include "text/language_setting.h"
 #include "text/language_state.h"
 #include "text/program_paths.h"
+#include "text/program_texts.h"
 
 namespace text {
 namespace {
@@ -91,6 +92,10 @@ void SelectLanguage(TextPlatform& platform, std::u16string_view name) {
 std::u16string LoadLanguageText(TextPlatform& platform, std::u16string_view key) {
     std::shared_ptr<const LanguageFileContent> content = CurrentLanguageContent(platform);
     std::optional<std::u16string_view> text = content ? content->Text(key) : std::nullopt;
+    if (!text && OwnText(key, false)) {
+        // A text of the program's own that this file does not translate.
+        return std::u16string(*OwnText(key, StoredLanguageSetting(platform) == kChineseLanguageName));
+    }
     return ReplaceEscapedLineBreaks(CutToBuffer(text.value_or(kMissingText), kValueBufferChars));
 }
 

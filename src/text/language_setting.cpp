@@ -1,12 +1,15 @@
 #include "text/language_setting.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
 #include "text/ini_file.h"
 #include "text/ini_profile.h"
+#include "text/language_files.h"
 #include "text/language_folder.h"
 #include "text/program_paths.h"
+#include "text/program_texts.h"
 
 namespace text {
 namespace {
@@ -40,14 +43,8 @@ bool SettingHolds(TextPlatform& platform, std::u16string_view name) {
     return GetProfileValue(*bytes, kSettingSection, kLanguageKey, kNoValue, SIZE_MAX) == name;
 }
 
-std::u16string SettingsNotKeptMessage(std::u16string_view runName, std::u16string_view reason) {
-    const std::u16string file = g_strSettingFile;
-    if (runName == u"中文") {
-        return u"无法把设置保存到\n" + file + u"\n（" + std::u16string(reason) +
-               u"）。\n\n所选的语言在本次运行中有效，但下次启动时不会保留。";
-    }
-    return u"The settings cannot be saved in\n" + file + u"\n(" + std::u16string(reason) +
-           u").\n\nThe language you choose is used until the program ends, but it will not be kept for the next start.";
+std::u16string SettingsNotKeptMessage(TextPlatform& platform, std::u16string_view reason) {
+    return FormatText(LoadLanguageText(platform, u"IDS_PCKovrin_SettingsNotKept"), {g_strSettingFile, reason});
 }
 
 }  // namespace
@@ -59,19 +56,31 @@ std::u16string ReadLanguageSetting(TextPlatform& platform, std::u16string_view d
                            defaultName, SIZE_MAX);
 }
 
+int ReadSettingNumber(TextPlatform& platform, std::u16string_view key, int defaultValue) {
+    std::optional<Bytes> bytes = ReadSettingFile(platform);
+    const std::u16string value =
+        GetProfileValue(bytes ? std::string_view(*bytes) : std::string_view(), kSettingSection, key, u"", SIZE_MAX);
+    constexpr int kLargest = 9999;
+    if (value.empty() || value.find_first_not_of(u"0123456789") != std::u16string::npos) return defaultValue;
+    int number = 0;
+    for (char16_t c : value) number = std::min(kLargest, number * 10 + (c - u'0'));
+    return number;
+}
+
 void StoreLanguageSetting(TextPlatform& platform, std::u16string_view name, std::u16string_view runName) {
     SettingState& state = State();
     WriteResult written = WriteIniString(platform, g_strSettingFile, kSettingSection, kLanguageKey, name);
     // A file that cannot be written but already holds the name keeps the choice all the same.
     const bool kept = written || SettingHolds(platform, name);
-    if (!kept && !state.userTold) {
-        state.userTold = true;
-        platform.TellUser(SettingsNotKeptMessage(runName, written.reason));
-    }
     if (kept && runName == name) {
         state.runChoice.reset();
     } else {
         state.runChoice = std::u16string(runName);
+    }
+    // Told after the run's choice is known, so that the message is in the language now chosen.
+    if (!kept && !state.userTold) {
+        state.userTold = true;
+        platform.TellUser(SettingsNotKeptMessage(platform, written.reason));
     }
 }
 

@@ -18,6 +18,10 @@ std::u16string ReadLanguageSetting(TextPlatform& platform, std::u16string_view d
 // `name` only while the file of `name` cannot be read, and is what this run then reports.
 void StoreLanguageSetting(TextPlatform& platform, std::u16string_view name, std::u16string_view runName);
 
+// A whole number from [Setting] of setting.ini (9999 at most); `defaultValue` when the key is
+// missing or its value is not digits alone.
+int ReadSettingNumber(TextPlatform& platform, std::u16string_view key, int defaultValue);
+
 // Back to the state of a program that has just started.
 void ResetLanguageSetting();
 

@@ -111,6 +111,6 @@ void CMainFrame::OnClose()
 void CMainFrame::EndEmulatorSession()
 {
     emulator::win32::Win32SessionFiles files;
-    emulator::win32::Win32Desktop desktop(*this);
+    emulator::win32::Win32Desktop desktop({.waiting = *this});
     emulator::EndEmulator(desktop, files, emulator::EndVariant::Close);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,14 @@ class LaunchedProgram {
 public:
     virtual ~LaunchedProgram() = default;
     virtual bool IsRunning() = 0;
+    // How it ended; nothing while it runs, or when the system does not say.
+    virtual std::optional<std::uint32_t> ExitCode() = 0;
+};
+
+// What became of a program the launcher asked to close.
+struct ProgramEnd {
+    bool ended = false;
+    std::optional<std::uint32_t> exitCode;  // when it ended and the system says how
 };
 
 struct ShellResult {
@@ -41,8 +50,7 @@ public:
     // Asks the program of this window to close, as a click on its close box does, and waits at
     // most timeoutMs for its process to end. Meanwhile the launcher's window stays painted, takes
     // no input and shows that it waits; none of the launcher's own work (timers, commands) runs.
-    // True when the program has ended.
-    virtual bool CloseAndWaitForEnd(WindowId window, unsigned timeoutMs) = 0;
+    virtual ProgramEnd CloseAndWaitForEnd(WindowId window, unsigned timeoutMs) = 0;
 
     virtual void StartWatchTimer() = 0;  // every 2000 ms until stopped
     virtual void StopWatchTimer() = 0;
@@ -59,6 +67,8 @@ public:
     // The language setting as this run holds it (setting.ini's, or the choice it could not take);
     // "English" when there is none.
     virtual std::u16string StoredLanguage() = 0;
+    // How many earlier device states to keep beside each emulation file (setting.ini).
+    virtual int EarlierStatesToKeep() = 0;
 };
 
 }  // namespace emulator

@@ -6,6 +6,7 @@
 #include "emulator/session_messages.h"
 #include "emulator/session_paths.h"
 #include "emulator/session_record.h"
+#include "emulator/state_digest.h"
 #include "emulator/state_write_back.h"
 #include "emulator/storage_folder.h"
 
@@ -78,13 +79,14 @@ EmulatorSession::UnpackOutcome EmulatorSession::UnpackInto(const std::u16string&
             return UnpackOutcome::Stopped;
     }
     FileError error;
-    if (!WriteSessionRecord(m_files, target, error)) {
+    if (!WriteSessionRecord(m_files, SessionRecord{target}, error)) {
         if (otherPlaceLeft && MayNotWriteThere(error))
             return UnpackOutcome::PlaceNotWritable;
         m_desktop.ShowFileError(SessionRecordPath(), error);
         return UnpackOutcome::Stopped;
     }
-    const CopyResult copied = ScrambledCopy(m_files, g_strEmulationFile, plain);
+    StateDigester unpacked;
+    const CopyResult copied = ScrambledCopy(m_files, g_strEmulationFile, plain, CopyOptions{{}, nullptr, &unpacked});
     if (!copied.Ok()) {
         DeleteSessionRecord(m_files);
         if (otherPlaceLeft && copied.failed == CopyResult::Failed::Target && MayNotWriteThere(copied.error))
@@ -92,6 +94,10 @@ EmulatorSession::UnpackOutcome EmulatorSession::UnpackInto(const std::u16string&
         ReportUnpackFailure(m_desktop, copied, g_strEmulationFile, plain);
         return UnpackOutcome::Stopped;
     }
+    // What the emulation file holds, so that a session that changes nothing writes nothing back.
+    // Without it every write-back writes.
+    if (const auto facts = m_files.Facts(plain))
+        WriteSessionRecord(m_files, SessionRecord{target, StateFingerprint{unpacked.Finish(), *facts}}, error);
     g_strLaunchedEmulationFile = target;
     return UnpackOutcome::Done;
 }
@@ -133,14 +139,14 @@ bool EmulatorSession::RecoverLeftoverState()
 {
     if (!AdoptRecordedTarget(m_files))
         return KeepUnknownPlainState(m_files, m_desktop);
-    const CopyResult result = WriteBackState(m_files, m_desktop);
-    if (result.Ok()) {
+    const SaveResult result = SaveStateBack(m_files, m_desktop, EmulatorEnd{}, false);
+    if (result.Done())
         DiscardPlainState(m_files);
-        return true;
-    }
+    if (result.outcome != SaveOutcome::Failed)
+        return result.outcome != SaveOutcome::NotMoved;
     const SessionMessages messages(m_desktop);
     m_desktop.ShowMessage(messages.EarlierStateNotSaved(g_strLaunchedEmulationFile, g_strTempStateFile,
-                                                        m_desktop.DescribeFileError(result.error)));
+                                                        m_desktop.DescribeFileError(result.failure.error)));
     return false;
 }
 
@@ -161,20 +167,32 @@ void EmulatorSession::OnWatchTick()
     if (m_inTick || !m_bEmulatorLaunched)
         return;
     m_inTick = true;
-    if (!EmulatorMayStillUseState()) {
-        const CopyResult result = WriteBackState(m_files, m_desktop);
-        if (result.Ok()) {
-            DiscardPlainState(m_files);
-            EndSession();
-        } else if (result.failed != CopyResult::Failed::SourceOpen && !m_failureReported) {
-            // Held by another process is expected and retried quietly; anything else the user must know.
-            m_failureReported = true;
-            const SessionMessages messages(m_desktop);
-            m_desktop.ShowMessage(messages.StateNotSavedRetrying(
-                g_strLaunchedEmulationFile, g_strTempStateFile, m_desktop.DescribeFileError(result.error)));
-        }
-    }
+    if (!EmulatorMayStillUseState())
+        SaveAtSessionEnd();
     m_inTick = false;
+}
+
+void EmulatorSession::SaveAtSessionEnd()
+{
+    if (!m_files.FileExists(g_strTempStateFile)) {
+        // Already gone where it belongs (a language switch kept a broken save aside).
+        DeleteSessionRecord(m_files);
+        EndSession();
+        return;
+    }
+    const SaveResult result =
+        SaveStateBack(m_files, m_desktop, EmulatorEnd{m_emulator ? m_emulator->ExitCode() : std::nullopt}, false);
+    if (result.Done())
+        DiscardPlainState(m_files);
+    if (result.outcome != SaveOutcome::Failed) {
+        EndSession();
+    } else if (result.failure.failed != CopyResult::Failed::SourceOpen && !m_failureReported) {
+        // Held by another process is expected and retried quietly; anything else the user must know.
+        m_failureReported = true;
+        const SessionMessages messages(m_desktop);
+        m_desktop.ShowMessage(messages.StateNotSavedRetrying(g_strLaunchedEmulationFile, g_strTempStateFile,
+                                                             m_desktop.DescribeFileError(result.failure.error)));
+    }
 }
 
 void EmulatorSession::EndSession()
@@ -213,9 +231,12 @@ bool EmulatorSession::ResumeAt()
         KeepUnknownPlainState(m_files, m_desktop);
         return false;
     }
-    if (!m_desktop.FindWindowByTitle(kEmulatorTitle) && WriteBackState(m_files, m_desktop).Ok()) {
-        DiscardPlainState(m_files);
-        return false;
+    if (!m_desktop.FindWindowByTitle(kEmulatorTitle)) {
+        const SaveResult result = SaveStateBack(m_files, m_desktop, EmulatorEnd{}, false);
+        if (result.Done())
+            DiscardPlainState(m_files);
+        if (result.outcome != SaveOutcome::Failed)
+            return false;
     }
     // Its emulator still runs, or the state cannot go back yet: watch it as this run's session.
     m_windowMayStillAppear = false;
@@ -231,12 +252,19 @@ void EndEmulator(Desktop& desktop, SessionFiles& files, EndVariant variant)
     WindowId windows[] = {desktop.FindWindowByTitle(kEmulatorTitle), desktop.FindWindowByTitle(kManagerTitleChinese),
                           desktop.FindWindowByTitle(kManagerTitleEnglish)};
     const bool hadState = files.FileExists(g_strTempStateFile);
+    EmulatorEnd emulatorEnd;
     // Ended by force, the emulator would lose what the user did since it last saved.
-    if (hadState && windows[0] && desktop.CloseAndWaitForEnd(windows[0], kEmulatorCloseWaitMs))
-        windows[0] = 0;
-    CopyResult result;
+    if (hadState && windows[0]) {
+        const ProgramEnd closed = desktop.CloseAndWaitForEnd(windows[0], kEmulatorCloseWaitMs);
+        if (closed.ended) {
+            windows[0] = 0;
+            emulatorEnd.exitCode = closed.exitCode;
+        }
+    }
+    const bool plainStays = variant == EndVariant::LanguageSwitch;
+    SaveResult result;
     if (hadState)
-        result = WriteBackState(files, desktop);
+        result = SaveStateBack(files, desktop, emulatorEnd, plainStays);
 
     bool ended = false;
     for (WindowId window : windows) {
@@ -245,7 +273,7 @@ void EndEmulator(Desktop& desktop, SessionFiles& files, EndVariant variant)
             ended = true;
         }
     }
-    if (variant == EndVariant::LanguageSwitch)
+    if (plainStays)
         return;  // the next watch tick writes back once more and ends the session
 
     desktop.Sleep(200);
@@ -253,15 +281,15 @@ void EndEmulator(Desktop& desktop, SessionFiles& files, EndVariant variant)
     if (!hadState || g_strLaunchedEmulationFile.empty())
         return;
     // The emulator may have held its state file open until it was ended.
-    if (result.failed == CopyResult::Failed::SourceOpen && ended)
-        result = WriteBackState(files, desktop);
-    if (result.Ok()) {
+    if (result.outcome == SaveOutcome::Failed && result.failure.failed == CopyResult::Failed::SourceOpen && ended)
+        result = SaveStateBack(files, desktop, emulatorEnd, false);
+    if (result.Done())
         DiscardPlainState(files);
+    if (result.outcome != SaveOutcome::Failed)
         return;
-    }
     const SessionMessages messages(desktop);
     desktop.ShowMessage(messages.StateKeptForNextStart(g_strLaunchedEmulationFile, g_strTempStateFile,
-                                                       desktop.DescribeFileError(result.error)));
+                                                       desktop.DescribeFileError(result.failure.error)));
 }
 
 }  // namespace emulator

@@ -42,6 +42,7 @@ private:
     void Launch();
     ShellResult StartEmulator(const std::u16string& parameters);
     bool EmulatorMayStillUseState();
+    void SaveAtSessionEnd();
     void EndSession();
 
     Desktop& m_desktop;

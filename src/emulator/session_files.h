@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace emulator {
 
@@ -24,6 +25,22 @@ struct FileError {
 // Another place may take it; a full disk or a held file would fail there too, or soon pass.
 inline bool MayNotWriteThere(const FileError& error) { return error.kind == FileError::Kind::AccessDenied; }
 
+// A moment on the user's clock, as a user reads it in a file's name.
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    auto operator<=>(const LocalTime&) const = default;
+};
+
+// What the file system knows of a file without reading it.
+struct FileFacts {
+    std::uint64_t size = 0;
+    // Its last write as the file system counts it: a write changes it, so equal stamps and sizes
+    // mean the file was very likely not written in between (a digest tells for sure).
+    std::uint64_t stamp = 0;
+    LocalTime lastWrite;  // the same moment on the user's clock
+    bool operator==(const FileFacts& other) const { return size == other.size && stamp == other.stamp; }
+};
+
 class InputFile {
 public:
     virtual ~InputFile() = default;
@@ -38,7 +55,9 @@ class ReplacementFile {
 public:
     virtual ~ReplacementFile() = default;
     virtual bool Write(std::span<const std::byte> data, FileError& error) = 0;
-    virtual bool Commit(FileError& error) = 0;
+    // With `keepReplacedAs`, the file it replaces takes that name in the same step, without a
+    // copy; where it cannot be kept so, the target is replaced all the same and it goes.
+    virtual bool Commit(std::u16string_view keepReplacedAs, FileError& error) = 0;
 };
 
 class SessionFiles {
@@ -58,6 +77,14 @@ public:
     virtual void MakeDirectory(std::u16string_view path) = 0;  // failure ignored
     virtual bool RemoveFile(std::u16string_view path) = 0;
     virtual bool RenameFile(std::u16string_view from, std::u16string_view to, FileError& error) = 0;
+    // Puts `replacement` in the place of `target` and, in the same step, `target` under
+    // `keepReplacedAs`; a missing target is no failure.
+    virtual bool ReplaceKeeping(std::u16string_view target, std::u16string_view replacement,
+                                std::u16string_view keepReplacedAs, FileError& error) = 0;
+    // Nothing for a directory or a missing file.
+    virtual std::optional<FileFacts> Facts(std::u16string_view path) = 0;
+    // The names of the files (not directories) directly in `folder`.
+    virtual std::vector<std::u16string> FileNamesIn(std::u16string_view folder) = 0;
     // The absolute form of a path, resolved against the current directory.
     virtual std::u16string FullPath(std::u16string_view path) = 0;
     // The user's local application data folder; empty when the system names none.

@@ -11,8 +11,8 @@ void RemoveSessionLeftovers(SessionFiles& files)
     files.RemoveLeftoverReplacements(SessionRecordPath());
     if (!g_strEmulationFile.empty())
         files.RemoveLeftoverReplacements(files.FullPath(g_strEmulationFile));
-    if (auto recorded = ReadSessionRecord(files); recorded && !recorded->empty())
-        files.RemoveLeftoverReplacements(*recorded);
+    if (auto recorded = ReadSessionRecord(files))
+        files.RemoveLeftoverReplacements(recorded->target);
 }
 
 }  // namespace emulator

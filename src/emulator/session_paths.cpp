@@ -53,6 +53,8 @@ std::u16string EmulatorParameters(std::u16string_view plainStateFile)
 
 std::u16string SessionRecordPath() { return g_strTempStateFile + u".origin"; }
 
+std::u16string EmulatorTemporaryFile() { return g_strTempStateFile + std::u16string(kEmulatorTemporarySuffix); }
+
 void ReloadEmulationFile(Desktop& desktop) { g_strEmulationFile = desktop.LanguageText(u"IDS_PCKovrin_EmulationFile"); }
 
 }  // namespace emulator

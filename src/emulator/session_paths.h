@@ -41,6 +41,11 @@ std::u16string EmulatorParameters(std::u16string_view plainStateFile);
 // unpack, so a session that was cut short can be completed by the next start.
 std::u16string SessionRecordPath();
 
+// The emulator saves through a file of this name beside its state file, which it then copies
+// over the state file; after a save that was cut short it is left behind.
+inline constexpr std::u16string_view kEmulatorTemporarySuffix = u".tmp";
+std::u16string EmulatorTemporaryFile();
+
 // Sets g_strEmulationFile from the current language.
 class Desktop;
 void ReloadEmulationFile(Desktop& desktop);

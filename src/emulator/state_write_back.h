@@ -1,5 +1,7 @@
 #pragma once
 // Carrying the plain state file back into the emulation file it came from, and ending its life.
+// A write-back never puts a save that is plainly broken over a good state, writes nothing for a
+// session that changed nothing, and keeps the state it replaces as an earlier state.
 
 #include <string>
 
@@ -17,10 +19,34 @@ std::u16string ResolveWriteBackTarget(SessionFiles& files);
 // True when there is one; it becomes this run's write-back target.
 bool AdoptRecordedTarget(SessionFiles& files);
 
-// Scrambles g_strTempStateFile back into its target; no message.
-CopyResult WriteBackState(SessionFiles& files, Desktop& desktop);
+// How the emulator ended, where the launcher saw it end: a non-zero exit code means its save
+// failed, and what it left may be torn.
+struct EmulatorEnd {
+    std::optional<std::uint32_t> exitCode;
+    bool SaveFailed() const { return exitCode && *exitCode != 0; }
+};
 
-// After a successful write-back: the plain file goes, then its record.
+enum class SaveOutcome {
+    Saved,      // the emulation file holds the plain state now; the one it replaced is kept
+    Unchanged,  // it held that state already, and nothing was written
+    KeptAside,  // a broken save: the emulation file is as it was, the plain state was moved aside, the user told
+    NotMoved,   // a broken save that could not be moved aside; the user told, the next start tries again
+    Failed,     // nothing changed; `failure` says why
+};
+
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::Failed;
+    CopyResult failure = {};
+    // The plain state has gone where it belongs, or aside: what is left of it may go.
+    bool Done() const { return outcome == SaveOutcome::Saved || outcome == SaveOutcome::Unchanged; }
+};
+
+// Writes g_strTempStateFile back into its target unless its save is broken or it is unchanged.
+// `plainStays`: the plain file will be written back once more (a language switch), so the record
+// learns what the emulation file now holds. Tells the user of a broken save, of nothing else.
+SaveResult SaveStateBack(SessionFiles& files, Desktop& desktop, const EmulatorEnd& end, bool plainStays);
+
+// After a successful write-back: the plain file and the emulator's temporary file go, then the record.
 void DiscardPlainState(SessionFiles& files);
 
 // Moves a plain state file whose origin is unknown aside, never overwriting anything, and tells

@@ -15,7 +15,8 @@ CopyResult Failure(CopyResult::Failed side, const FileError& error) { return Cop
 
 }  // namespace
 
-CopyResult ScrambledCopy(SessionFiles& files, std::u16string_view source, std::u16string_view target)
+CopyResult ScrambledCopy(SessionFiles& files, std::u16string_view source, std::u16string_view target,
+                         const CopyOptions& options)
 {
     FileError error;
     auto input = files.OpenExclusive(source, error);
@@ -34,20 +35,47 @@ CopyResult ScrambledCopy(SessionFiles& files, std::u16string_view source, std::u
         if (*count == 0)
             break;
         std::span<std::byte> chunk(buffer.data(), *count);
+        if (options.digestOfSource)
+            options.digestOfSource->Add(chunk);
         ScrambleInPlace(chunk, offset);
+        if (options.digestOfTarget)
+            options.digestOfTarget->Add(chunk);
         offset += *count;
         if (!output->Write(chunk, error))
             return Failure(CopyResult::Failed::Target, error);
     }
-    if (!output->Commit(error))
+    if (!output->Commit(options.keepReplacedAs, error))
         return Failure(CopyResult::Failed::Target, error);
     return {};
 }
 
-CopyResult XorFileCopy(SessionFiles& files, Desktop& desktop, std::u16string_view source, CopyDirection direction)
+std::optional<StateDigest> DigestOfFile(SessionFiles& files, std::u16string_view path, CopyResult& failure)
+{
+    FileError error;
+    auto input = files.OpenExclusive(path, error);
+    if (!input) {
+        failure = Failure(CopyResult::Failed::SourceOpen, error);
+        return std::nullopt;
+    }
+    StateDigester digester;
+    std::vector<std::byte> buffer(kChunkSize);
+    for (;;) {
+        auto count = input->Read(buffer, error);
+        if (!count) {
+            failure = Failure(CopyResult::Failed::SourceRead, error);
+            return std::nullopt;
+        }
+        if (*count == 0)
+            return digester.Finish();
+        digester.Add(std::span(buffer.data(), *count));
+    }
+}
+
+CopyResult XorFileCopy(SessionFiles& files, Desktop& desktop, std::u16string_view source, CopyDirection direction,
+                       const CopyOptions& options)
 {
     const std::u16string& target = direction == CopyDirection::Unpack ? g_strTempStateFile : g_strLaunchedEmulationFile;
-    CopyResult result = ScrambledCopy(files, source, target);
+    CopyResult result = ScrambledCopy(files, source, target, options);
     if (direction == CopyDirection::Unpack)
         ReportUnpackFailure(desktop, result, source, target);
     return result;

@@ -47,7 +47,7 @@ private:
     CImageList m_imageList;
     CListCtrl m_listMenu;
     emulator::win32::Win32SessionFiles m_files;
-    emulator::win32::Win32Desktop m_desktop{*this};
+    emulator::win32::Win32Desktop m_desktop{{.watchTimer = this, .waiting = *this}};
     emulator::EmulatorSession m_session{m_desktop, m_files};
     std::function<void()> m_configCommand;
 };

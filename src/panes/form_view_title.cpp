@@ -147,7 +147,7 @@ void CFormViewTitle::OnCbnSelchangeLanguage()
 {
     {
         emulator::win32::Win32SessionFiles files;
-        emulator::win32::Win32Desktop desktop(*this);
+        emulator::win32::Win32Desktop desktop({.waiting = *this});
         emulator::EndEmulator(desktop, files, emulator::EndVariant::LanguageSwitch);
     }
     std::wstring name;

@@ -34,7 +34,7 @@ void ApplyLanguage(CWnd& requester, const std::wstring& name, TitleRefresh title
 {
     text::SelectLanguage(text::Win32TextPlatform(), text::AsU16(name));
     RefreshForLanguage(title);
-    emulator::win32::Win32Desktop desktop(requester);
+    emulator::win32::Win32Desktop desktop({.waiting = requester});
     emulator::ReloadEmulationFile(desktop);
 }
 

@@ -70,15 +70,22 @@ bool WaitForEnd(HANDLE process, HWND target, unsigned timeoutMs)
 
 }  // namespace
 
-bool CloseProgramAndWait(HWND launcherWindow, HWND target, unsigned timeoutMs)
+ProgramEnd CloseProgramAndWait(HWND launcherWindow, HWND target, unsigned timeoutMs)
 {
     DWORD processId = 0;
     ::GetWindowThreadProcessId(target, &processId);
-    const framework::UniqueHandle process{processId ? ::OpenProcess(SYNCHRONIZE, FALSE, processId) : nullptr};
+    // Its exit code tells whether its save went wrong.
+    const framework::UniqueHandle process{
+        processId ? ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId) : nullptr};
     if (!::PostMessageW(target, WM_SYSCOMMAND, SC_CLOSE, 0))
-        return false;
+        return {};
     const LauncherWaits waiting(launcherWindow);
-    return WaitForEnd(process.get(), target, timeoutMs);
+    ProgramEnd end;
+    end.ended = WaitForEnd(process.get(), target, timeoutMs);
+    DWORD exitCode = 0;
+    if (end.ended && process && ::GetExitCodeProcess(process.get(), &exitCode))
+        end.exitCode = exitCode;
+    return end;
 }
 
 }  // namespace emulator::win32

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "emulator/earlier_states.h"
 #include "emulator/win32/close_and_wait.h"
 #include "framework/error_report.h"
 #include "framework/file_exception.h"
@@ -13,6 +14,7 @@
 #include "framework/message_box.h"
 #include "framework/wnd.h"
 #include "text/language_files.h"
+#include "text/language_setting.h"
 #include "text/win32/wide.h"
 #include "text/win32/win32_text_platform.h"
 
@@ -27,6 +29,13 @@ public:
     explicit Win32LaunchedProgram(framework::UniqueHandle process) : m_process(std::move(process)) {}
 
     bool IsRunning() override { return WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT; }
+    std::optional<std::uint32_t> ExitCode() override
+    {
+        DWORD code = 0;
+        if (IsRunning() || !GetExitCodeProcess(m_process.get(), &code))
+            return std::nullopt;
+        return code;
+    }
 
 private:
     framework::UniqueHandle m_process;
@@ -99,14 +108,24 @@ void Win32Desktop::TerminateWindowProcess(WindowId window)
         TerminateProcess(process.get(), 0);
 }
 
-bool Win32Desktop::CloseAndWaitForEnd(WindowId window, unsigned timeoutMs)
+ProgramEnd Win32Desktop::CloseAndWaitForEnd(WindowId window, unsigned timeoutMs)
 {
-    return CloseProgramAndWait(m_timerWindow.GetSafeHwnd(), reinterpret_cast<HWND>(window), timeoutMs);
+    return CloseProgramAndWait(m_windows.waiting.GetSafeHwnd(), reinterpret_cast<HWND>(window), timeoutMs);
 }
 
-void Win32Desktop::StartWatchTimer() { ::SetTimer(m_timerWindow.GetSafeHwnd(), EMULATOR_WATCH_TIMER, kWatchPeriodMs, nullptr); }
+HWND Win32Desktop::TimerWindow() const { return m_windows.watchTimer ? m_windows.watchTimer->GetSafeHwnd() : nullptr; }
 
-void Win32Desktop::StopWatchTimer() { ::KillTimer(m_timerWindow.GetSafeHwnd(), EMULATOR_WATCH_TIMER); }
+void Win32Desktop::StartWatchTimer()
+{
+    if (const HWND window = TimerWindow())
+        ::SetTimer(window, EMULATOR_WATCH_TIMER, kWatchPeriodMs, nullptr);
+}
+
+void Win32Desktop::StopWatchTimer()
+{
+    if (const HWND window = TimerWindow())
+        ::KillTimer(window, EMULATOR_WATCH_TIMER);
+}
 
 void Win32Desktop::Sleep(unsigned milliseconds) { ::Sleep(milliseconds); }
 
@@ -130,6 +149,11 @@ std::u16string Win32Desktop::LanguageText(std::u16string_view key)
 std::u16string Win32Desktop::StoredLanguage()
 {
     return text::StoredLanguageSetting(text::Win32TextPlatform());
+}
+
+int Win32Desktop::EarlierStatesToKeep()
+{
+    return text::ReadSettingNumber(text::Win32TextPlatform(), kEarlierStatesSetting, kDefaultEarlierStatesKept);
 }
 
 }  // namespace emulator::win32

@@ -13,16 +13,21 @@ namespace emulator::win32 {
 inline constexpr UINT_PTR EMULATOR_WATCH_TIMER = 1;
 inline constexpr unsigned kWatchPeriodMs = 2000;
 
+// The launcher's windows that the session's desktop works with; either may be created after it.
+struct DesktopWindows {
+    CWnd* watchTimer = nullptr;  // carries the watch timer; none where no session is watched
+    CWnd& waiting;               // its top-level window takes no input while the emulator closes
+};
+
 class Win32Desktop : public Desktop {
 public:
-    // The timer runs on `timerWindow`'s window, which may be created after this object.
-    explicit Win32Desktop(CWnd& timerWindow) : m_timerWindow(timerWindow) {}
+    explicit Win32Desktop(const DesktopWindows& windows) : m_windows(windows) {}
 
     WindowId FindWindowByTitle(std::u16string_view exactTitle) override;
     ShellResult ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show) override;
     std::u16string ProgramRegisteredFor(std::u16string_view extension) override;
     void TerminateWindowProcess(WindowId window) override;
-    bool CloseAndWaitForEnd(WindowId window, unsigned timeoutMs) override;
+    ProgramEnd CloseAndWaitForEnd(WindowId window, unsigned timeoutMs) override;
     void StartWatchTimer() override;
     void StopWatchTimer() override;
     void Sleep(unsigned milliseconds) override;
@@ -31,9 +36,12 @@ public:
     std::u16string DescribeFileError(const FileError& error) override;
     std::u16string LanguageText(std::u16string_view key) override;
     std::u16string StoredLanguage() override;
+    int EarlierStatesToKeep() override;
 
 private:
-    CWnd& m_timerWindow;
+    HWND TimerWindow() const;
+
+    DesktopWindows m_windows;
 };
 
 // Lets this process end processes of other users' programs; false when that cannot even be asked.

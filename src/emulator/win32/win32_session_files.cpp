@@ -58,7 +58,10 @@ public:
     {
         return m_writer.Write(data.data(), data.size()) || Failed(error);
     }
-    bool Commit(FileError& error) override { return m_writer.Commit() || Failed(error); }
+    bool Commit(std::u16string_view keepReplacedAs, FileError& error) override
+    {
+        return m_writer.Commit(AsWide(keepReplacedAs)) || Failed(error);
+    }
 
 private:
     bool Failed(FileError& error) const
@@ -118,6 +121,50 @@ bool Win32SessionFiles::RenameFile(std::u16string_view from, std::u16string_view
         return true;
     error = LastFileError();
     return false;
+}
+
+bool Win32SessionFiles::ReplaceKeeping(std::u16string_view target, std::u16string_view replacement,
+                                       std::u16string_view keepReplacedAs, FileError& error)
+{
+    const DWORD moved = text::win32::MoveIntoPlace(AsWide(replacement), AsWide(target), AsWide(keepReplacedAs),
+                                                   text::win32::KeepReplaced::OrFail);
+    if (moved == ERROR_SUCCESS)
+        return true;
+    error = ToFileError(moved);
+    return false;
+}
+
+std::optional<FileFacts> Win32SessionFiles::Facts(std::u16string_view path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(text::win32::ExtendedLengthPath(AsWide(path)).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return std::nullopt;
+    }
+    FileFacts facts;
+    facts.size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    facts.stamp = (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
+    SYSTEMTIME universal{}, local{};
+    if (FileTimeToSystemTime(&data.ftLastWriteTime, &universal) &&
+        SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) {
+        facts.lastWrite = LocalTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+    }
+    return facts;
+}
+
+std::vector<std::u16string> Win32SessionFiles::FileNamesIn(std::u16string_view folder)
+{
+    std::vector<std::u16string> names;
+    WIN32_FIND_DATAW found{};
+    const std::wstring pattern = text::win32::ExtendedLengthPath(AsWide(folder) + L"\\*");
+    const auto search = OwnFind(FindFirstFileW(pattern.c_str(), &found));
+    if (!search)
+        return names;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            names.push_back(AsU16(found.cFileName));
+    } while (FindNextFileW(search.get(), &found));
+    return names;
 }
 
 std::u16string Win32SessionFiles::FullPath(std::u16string_view path)

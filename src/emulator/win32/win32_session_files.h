@@ -15,6 +15,10 @@ public:
     void MakeDirectory(std::u16string_view path) override;
     bool RemoveFile(std::u16string_view path) override;
     bool RenameFile(std::u16string_view from, std::u16string_view to, FileError& error) override;
+    bool ReplaceKeeping(std::u16string_view target, std::u16string_view replacement, std::u16string_view keepReplacedAs,
+                        FileError& error) override;
+    std::optional<FileFacts> Facts(std::u16string_view path) override;
+    std::vector<std::u16string> FileNamesIn(std::u16string_view folder) override;
     std::u16string FullPath(std::u16string_view path) override;
     std::u16string LocalAppDataFolder() override;
     std::optional<std::string> ReadSmallFile(std::u16string_view path) override;

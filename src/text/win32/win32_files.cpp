@@ -104,7 +104,7 @@ bool ReplacementWriter::Write(const void* data, std::size_t size)
     return true;
 }
 
-bool ReplacementWriter::Commit()
+bool ReplacementWriter::Commit(std::wstring_view keepReplacedAs)
 {
     if (!m_file)
         return false;
@@ -117,10 +117,40 @@ bool ReplacementWriter::Commit()
         Fail();
     if (!flushed || !closed)
         return false;
-    if (!MoveFileExW(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    const DWORD moved = MoveIntoPlace(m_temporary, m_target, keepReplacedAs, KeepReplaced::OrReplaceAnyway);
+    if (moved != ERROR_SUCCESS) {
+        SetLastError(moved);
         return Fail();
+    }
     m_committed = true;
     return true;
+}
+
+DWORD MoveIntoPlace(std::wstring_view replacement, std::wstring_view target, std::wstring_view keepReplacedAs,
+                    KeepReplaced ifNotKept)
+{
+    const std::wstring from = ExtendedLengthPath(replacement), to = ExtendedLengthPath(target);
+    if (!keepReplacedAs.empty() && GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        const std::wstring keepAs = ExtendedLengthPath(keepReplacedAs);
+        // Renames only: the replaced file keeps its data under the new name, nothing is copied.
+        if (ReplaceFileW(to.c_str(), from.c_str(), keepAs.c_str(),
+                         REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr))
+            return ERROR_SUCCESS;
+        const DWORD error = GetLastError();
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+            // The old file is already kept; the new one did not follow it into its place.
+            if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH))
+                return ERROR_SUCCESS;
+            const DWORD moveError = GetLastError();
+            MoveFileExW(keepAs.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH);  // the old content back in its place
+            return moveError;
+        }
+        if (ifNotKept == KeepReplaced::OrFail)
+            return error;
+    }
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return ERROR_SUCCESS;
+    return GetLastError();
 }
 
 DWORD ReplaceFileAtomically(std::wstring_view path, std::string_view content)

@@ -31,7 +31,9 @@ public:
 
     bool Ready() const { return m_file != nullptr; }
     bool Write(const void* data, std::size_t size);
-    bool Commit();
+    // With `keepReplacedAs`, the replaced target takes that name in the same step where it can;
+    // where it cannot, the target is replaced all the same.
+    bool Commit(std::wstring_view keepReplacedAs = {});
     // The system's error code of the step that failed.
     DWORD Error() const { return m_error; }
 
@@ -45,6 +47,15 @@ private:
     bool m_committed = false;
     DWORD m_error = 0;
 };
+
+enum class KeepReplaced { OrReplaceAnyway, OrFail };
+
+// Puts the file `replacement` in the place of `target` and, with `keepReplacedAs`, `target`
+// under that name in the same step (a missing target is replaced as without). When the replaced
+// file cannot be kept so, OrReplaceAnyway replaces it all the same and OrFail changes nothing.
+// ERROR_SUCCESS, or the system's error.
+DWORD MoveIntoPlace(std::wstring_view replacement, std::wstring_view target, std::wstring_view keepReplacedAs,
+                    KeepReplaced ifNotKept);
 
 // A whole new content through a ReplacementWriter: ERROR_SUCCESS, or the error of the failed step.
 DWORD ReplaceFileAtomically(std::wstring_view path, std::string_view content);

@@ -3,24 +3,28 @@
 //
 // Invariants: nothing crashes or reads past the input; the start ends in one defined outcome,
 // told to the user unless the state went back: the state went back, scrambled, into the very
-// path the record names (which nothing but a full path of an ordinary file can be), or it was
-// kept aside under a new name, or it is still in the plain file; nothing else on disk changed.
+// path the record names (which nothing but a full path of an ordinary file can be), or was left
+// out as unchanged only where the record holds its digest, or it was kept aside under a new
+// name, or it is still in the plain file; nothing else on disk changed but for the earlier
+// state that a write-back keeps of what it replaced.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 #include <string>
 
+#include "crash_disk.h"
+#include "emulator/earlier_states.h"
 #include "emulator/emulator_session.h"
 #include "emulator/session_paths.h"
+#include "emulator/state_digest.h"
 #include "emulator/state_scrambler.h"
 #include "fake_desktop.h"
-#include "fake_session_files.h"
 
 namespace {
 
 using emulator::testing::FakeDesktop;
-using emulator::testing::FakeSessionFiles;
 
 void Require(bool condition)
 {
@@ -51,6 +55,20 @@ bool IsFullFilePath(const std::u16string& path)
     return drive || network;
 }
 
+// Whether the record's bytes hold the digest of the plain state, which only a record written
+// after an unpack of that very state can.
+bool HoldsDigestOfState(const std::string& record)
+{
+    emulator::StateDigester digester;
+    digester.Add(std::as_bytes(std::span(kState.data(), kState.size())));
+    std::string wide;
+    for (char c : emulator::DigestToHex(digester.Finish())) {
+        wide.push_back(c);
+        wide.push_back('\0');
+    }
+    return record.find(wide) != std::string::npos;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -60,14 +78,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     emulator::g_strLaunchedEmulationFile.clear();
 
     FakeDesktop desktop;
-    FakeSessionFiles files;
-    files.PutDirectory(u"C:\\WINDOWS");
-    files.PutDirectory(u"D:\\Launcher");
-    files.Put(u"D:\\Launcher\\PPC_ENS.dll", Scrambled("english state"));
-    files.Put(u"D:\\Launcher\\PPC_CHS.dll", Scrambled("chinese state"));
-    files.Put(kPlainFile, kState);
-    files.Put(kRecordFile, std::string(reinterpret_cast<const char*>(data), size));
-    const auto before = files.entries;
+    crash::Disk disk;
+    crash::SessionDisk files(disk, u"D:\\Launcher\\");
+    disk.PutDirectory(u"C:\\WINDOWS");
+    disk.PutDirectory(u"D:\\Launcher");
+    disk.Put(u"D:\\Launcher\\PPC_ENS.dll", Scrambled("english state"));
+    disk.Put(u"D:\\Launcher\\PPC_CHS.dll", Scrambled("chinese state"));
+    disk.Put(kPlainFile, kState);
+    const std::string record(reinterpret_cast<const char*>(data), size);
+    disk.Put(kRecordFile, record);
+    const auto before = disk.files;
 
     emulator::EmulatorSession session(desktop, files);
     session.ResumeInterruptedSession();
@@ -75,21 +95,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         session.OnWatchTick();  // no emulator runs: the watch tries to write back once more
 
     const std::u16string target = emulator::g_strLaunchedEmulationFile;
-    const bool wentBack = !files.Has(kPlainFile) && !files.Has(kKeptFile);
+    const std::u16string earlier = emulator::EarlierStatesFolder(target);
+    const bool wentBack = !disk.Has(kPlainFile) && !disk.Has(kKeptFile);
     if (wentBack) {
         Require(IsFullFilePath(target) && target != kPlainFile && target != kRecordFile);
-        Require(files.Has(target) && files.Bytes(target) == Scrambled(kState));
-        Require(!files.Has(kRecordFile) && !session.IsLaunched());
-    } else if (files.Has(kKeptFile)) {
-        Require(!files.Has(kPlainFile) && files.Bytes(kKeptFile) == kState && !desktop.messages.empty());
+        Require(disk.Has(target) && !disk.Has(kRecordFile) && !session.IsLaunched());
+        Require(disk.BytesOf(target) == Scrambled(kState) || HoldsDigestOfState(record));
+    } else if (disk.Has(kKeptFile)) {
+        Require(!disk.Has(kPlainFile) && disk.BytesOf(kKeptFile) == kState && !desktop.messages.empty());
     } else {
-        Require(files.Bytes(kPlainFile) == kState && !desktop.messages.empty());
+        Require(disk.BytesOf(kPlainFile) == kState && !desktop.messages.empty());
     }
     // Nothing else changed: the files the outcome names aside, every entry is as it was.
-    for (const auto& [path, entry] : files.entries) {
+    for (const auto& [path, entry] : disk.files) {
         if (path == kPlainFile || path == kRecordFile || path == kKeptFile || (wentBack && path == target))
             continue;
         auto old = before.find(path);
+        if (wentBack && (path == earlier || path.starts_with(earlier + u"\\"))) {
+            Require(entry.directory || (before.count(target) && before.at(target).bytes == entry.bytes));
+            continue;
+        }
         Require(old != before.end() && old->second.bytes == entry.bytes);
     }
     return 0;

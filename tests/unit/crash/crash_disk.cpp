@@ -19,10 +19,17 @@ std::u16string ParentOf(std::u16string_view path)
 
 class DiskInput : public emulator::InputFile {
 public:
-    explicit DiskInput(std::string bytes) : m_bytes(std::move(bytes)) {}
-    std::optional<std::size_t> Read(std::span<std::byte> buffer, FileError&) override
+    DiskInput(std::string bytes, std::size_t piece, std::size_t readable)
+        : m_bytes(std::move(bytes)), m_piece(piece), m_readable(readable)
     {
-        const std::size_t n = std::min(buffer.size(), m_bytes.size() - m_position);
+    }
+    std::optional<std::size_t> Read(std::span<std::byte> buffer, FileError& error) override
+    {
+        if (m_position >= m_readable && m_position < m_bytes.size()) {
+            error = FileError{FileError::Kind::Other, 23};  // a data error, as a bad sector gives
+            return std::nullopt;
+        }
+        const std::size_t n = std::min({buffer.size(), m_piece, m_bytes.size() - m_position, m_readable - m_position});
         std::memcpy(buffer.data(), m_bytes.data() + m_position, n);
         m_position += n;
         return n;
@@ -30,6 +37,8 @@ public:
 
 private:
     std::string m_bytes;
+    std::size_t m_piece;
+    std::size_t m_readable;
     std::size_t m_position = 0;
 };
 
@@ -47,30 +56,52 @@ public:
         if (!m_committed)
             m_disk.DeleteQuietly(m_temporary);
     }
-    bool Write(std::span<const std::byte> data, FileError&) override
+    bool Write(std::span<const std::byte> data, FileError& error) override
     {
+        m_size += data.size();
+        if (auto full = m_disk.diskFullAfter.find(m_target); full != m_disk.diskFullAfter.end() && m_size > full->second) {
+            error = FileError{FileError::Kind::DiskFull, 112};
+            return false;
+        }
         m_disk.Write(m_temporary, std::string(reinterpret_cast<const char*>(data.data()), data.size()));
         return true;
     }
-    bool Commit(FileError&) override
+    bool Commit(std::u16string_view keepReplacedAs, FileError& error) override
     {
         m_disk.Flush(m_temporary);
-        m_disk.Replace(m_temporary, m_target);
+        if (m_disk.held.count(m_target)) {
+            error = FileError{FileError::Kind::AccessDenied, 5};
+            return false;
+        }
+        // As the Win32 layer does: a replaced file that cannot be kept goes all the same.
+        const std::u16string keepAs(keepReplacedAs);
+        const bool keep = !keepAs.empty() && m_disk.Has(m_target) && !m_disk.Has(keepAs) && m_disk.MayChange(keepAs);
+        m_disk.Replace(m_temporary, m_target, keep ? keepAs : std::u16string());
         m_committed = true;
+        ++m_disk.replacementsCommitted;
         return true;
     }
 
 private:
     Disk& m_disk;
     std::u16string m_target, m_temporary;
+    std::size_t m_size = 0;
     bool m_committed = false;
 };
+
+// 2026-12-11 09:00:00 and the disk's seconds since.
+emulator::LocalTime ClockTime(std::uint32_t seconds)
+{
+    const std::uint32_t minutes = seconds / 60, hours = 9 + minutes / 60;
+    return {2026, 12, static_cast<int>(11 + hours / 24), static_cast<int>(hours % 24), static_cast<int>(minutes % 60),
+            static_cast<int>(seconds % 60)};
+}
 
 }  // namespace
 
 void Disk::Put(const std::u16string& path, const std::string& bytes)
 {
-    files[path] = File{bytes, bytes, false, m_nextVersion++};
+    files[path] = File{bytes, bytes, false, m_nextVersion++, m_clock};
     wholeContents[path].insert(bytes);
 }
 
@@ -106,6 +137,7 @@ void Disk::Begin()
 {
     if (m_stopped)
         throw Stopped{};
+    ++m_clock;
     if (++m_changes == m_stopAt)
         m_stopped = true;
 }
@@ -119,7 +151,7 @@ void Disk::End() const
 void Disk::Create(const std::u16string& path)
 {
     Begin();
-    files[path] = File{{}, {}, false, m_nextVersion++};
+    files[path] = File{{}, {}, false, m_nextVersion++, m_clock};
     End();
 }
 
@@ -129,6 +161,7 @@ void Disk::Write(const std::u16string& path, const std::string& bytes)
     File& file = files.at(path);
     file.bytes += bytes;
     file.version = m_nextVersion++;
+    file.written = m_clock;
     End();
 }
 
@@ -139,11 +172,15 @@ void Disk::Flush(const std::u16string& path)
     End();
 }
 
-void Disk::Replace(const std::u16string& from, const std::u16string& to)
+void Disk::Replace(const std::u16string& from, const std::u16string& to, const std::u16string& keepAs)
 {
     Begin();
     File moved = files.at(from);
     files.erase(from);
+    if (!keepAs.empty()) {
+        wholeContents[keepAs].insert(files.at(to).bytes);
+        files[keepAs] = files.at(to);
+    }
     wholeContents[to].insert(moved.bytes);
     files[to] = std::move(moved);
     End();
@@ -185,7 +222,7 @@ void Disk::RemoveLeftovers(const std::u16string& target)
         if (file.directory || path.compare(0, folder.size(), folder) != 0)
             continue;
         auto writer = text::ReplacementWriterId(std::u16string_view(path).substr(folder.size()), name);
-        if (writer && *writer != m_processId)
+        if (writer && *writer != m_processId && !runningProcesses.count(*writer) && !held.count(path))
             leftovers.push_back(path);
     }
     for (const auto& path : leftovers)
@@ -208,17 +245,28 @@ bool Disk::MayChange(const std::u16string& path) const
 
 std::unique_ptr<emulator::InputFile> SessionDisk::OpenExclusive(std::u16string_view path, FileError& error)
 {
-    const std::string* bytes = m_disk.Bytes(FullPath(path));
+    const std::u16string key = FullPath(path);
+    const std::string* bytes = m_disk.Bytes(key);
     if (!bytes) {
         error = FileError{FileError::Kind::NotFound, 2};
         return nullptr;
     }
-    return std::make_unique<DiskInput>(*bytes);
+    if (m_disk.held.count(key)) {
+        error = FileError{FileError::Kind::InUse, 32};
+        return nullptr;
+    }
+    const auto readError = m_disk.readErrorAfter.find(key);
+    return std::make_unique<DiskInput>(*bytes, m_disk.readPiece,
+                                       readError == m_disk.readErrorAfter.end() ? bytes->size() : readError->second);
 }
 
 std::unique_ptr<emulator::ReplacementFile> SessionDisk::CreateReplacement(std::u16string_view target, FileError& error)
 {
     const std::u16string key = FullPath(target);
+    if (m_disk.readOnlyTargets.count(key)) {
+        error = FileError{FileError::Kind::AccessDenied, 5};
+        return nullptr;
+    }
     if (!m_disk.MayChange(key)) {
         error = m_disk.ParentIsDirectory(key) ? FileError{FileError::Kind::AccessDenied, 5} : FileError{FileError::Kind::NotFound, 3};
         return nullptr;
@@ -248,18 +296,59 @@ void SessionDisk::MakeDirectory(std::u16string_view path)
 
 bool SessionDisk::RemoveFile(std::u16string_view path)
 {
-    return m_disk.MayChange(FullPath(path)) && m_disk.Delete(FullPath(path));
+    const std::u16string key = FullPath(path);
+    return m_disk.MayChange(key) && !m_disk.held.count(key) && m_disk.Delete(key);
 }
 
 bool SessionDisk::RenameFile(std::u16string_view from, std::u16string_view to, FileError& error)
 {
     const std::u16string source = FullPath(from), target = FullPath(to);
+    if (m_disk.held.count(source)) {
+        error = FileError{FileError::Kind::InUse, 32};
+        return false;
+    }
     if (!m_disk.files.count(source) || m_disk.files.count(target) || !m_disk.MayChange(source) || !m_disk.MayChange(target)) {
         error = FileError{FileError::Kind::Other, 183};
         return false;
     }
     m_disk.Replace(source, target);
     return true;
+}
+
+bool SessionDisk::ReplaceKeeping(std::u16string_view target, std::u16string_view replacement,
+                                 std::u16string_view keepReplacedAs, FileError& error)
+{
+    const std::u16string to = FullPath(target), from = FullPath(replacement), keepAs = FullPath(keepReplacedAs);
+    if (!m_disk.Bytes(from)) {
+        error = FileError{FileError::Kind::NotFound, 2};
+        return false;
+    }
+    const bool keep = !keepReplacedAs.empty() && m_disk.Has(to);
+    if (m_disk.held.count(to) || m_disk.held.count(from) || !m_disk.MayChange(to) || !m_disk.MayChange(from) ||
+        (keep && (m_disk.Has(keepAs) || !m_disk.MayChange(keepAs)))) {
+        error = FileError{FileError::Kind::AccessDenied, 5};
+        return false;
+    }
+    m_disk.Replace(from, to, keep ? keepAs : std::u16string());
+    return true;
+}
+
+std::optional<emulator::FileFacts> SessionDisk::Facts(std::u16string_view path)
+{
+    auto it = m_disk.files.find(FullPath(path));
+    if (it == m_disk.files.end() || it->second.directory)
+        return std::nullopt;
+    return emulator::FileFacts{it->second.bytes.size(), it->second.version, ClockTime(it->second.written)};
+}
+
+std::vector<std::u16string> SessionDisk::FileNamesIn(std::u16string_view folder)
+{
+    const std::u16string parent = FullPath(folder);
+    std::vector<std::u16string> names;
+    for (const auto& [path, file] : m_disk.files)
+        if (!file.directory && ParentOf(path) == parent)
+            names.push_back(path.substr(parent.size() + 1));
+    return names;
 }
 
 std::u16string SessionDisk::FullPath(std::u16string_view path)
@@ -279,7 +368,8 @@ bool SessionDisk::WriteHiddenFile(std::u16string_view path, std::string_view con
 {
     const std::u16string key = FullPath(path);
     if (!m_disk.MayChange(key) || DirectoryExists(path)) {
-        error = FileError{FileError::Kind::AccessDenied, 5};
+        const bool refused = DirectoryExists(path) || m_disk.readOnlyFolders.count(ParentOf(key));
+        error = refused ? FileError{FileError::Kind::AccessDenied, 5} : FileError{FileError::Kind::NotFound, 3};
         return false;
     }
     // Opened or created, then written in place: no flush, as the Win32 layer does it.
@@ -287,6 +377,7 @@ bool SessionDisk::WriteHiddenFile(std::u16string_view path, std::string_view con
         m_disk.Create(key);
     m_disk.Begin();
     m_disk.files.at(key).bytes = std::string(content);
+    m_disk.files.at(key).hidden = true;
     m_disk.End();
     return true;
 }
@@ -328,7 +419,7 @@ text::WriteResult TextDisk::ReplaceFileContent(std::u16string_view path, std::st
     DiskReplacement replacement(m_disk, target);
     emulator::FileError ignored;
     replacement.Write({reinterpret_cast<const std::byte*>(content.data()), content.size()}, ignored);
-    replacement.Commit(ignored);
+    replacement.Commit({}, ignored);
     return text::WriteResult::Done();
 }
 

@@ -9,6 +9,10 @@
 // (create, rename, replace, delete, new directory) reach the disk in the order they were made, as
 // a journaling file system logs them, so a cut keeps every name change up to the step it cuts at;
 // that a later cut would lose the tail is what an earlier stop point checks.
+//
+// It also has the failures a real disk has, for the session's own tests: files another process
+// holds open, targets and folders this user may not write, a disk that fills up, and writers of
+// other programs still at work.
 
 #include <cstdint>
 #include <map>
@@ -32,17 +36,30 @@ public:
         std::string bytes;
         std::string durable;  // what a power cut leaves: the content as last flushed
         bool directory = false;
-        std::uint64_t version = 0;
+        std::uint64_t version = 0;  // changes with every write: the file's stamp
+        std::uint32_t written = 0;  // when, in seconds of the disk's clock
+        bool hidden = false;
     };
 
     std::map<std::u16string, File> files;
     std::set<std::u16string> readOnlyFolders;  // refuse this user's new files, changes and deletions
+    std::set<std::u16string> readOnlyTargets;  // cannot be replaced or created
+    std::set<std::u16string> held;             // open with no sharing by another process
+    std::map<std::u16string, std::size_t> diskFullAfter;  // a replacement of this target fails past so many bytes
+    std::map<std::u16string, std::size_t> readErrorAfter;  // reading this file fails past so many bytes
+    std::set<std::uint32_t> runningProcesses;  // other writers of replacement files, still at work
+    std::size_t readPiece = 4093;              // short reads, so chunks do not line up with the key
+    int replacementsCommitted = 0;
     // Every content a file held as a whole (put there, or put in place by a replacement).
     std::map<std::u16string, std::set<std::string>> wholeContents;
 
     void Put(const std::u16string& path, const std::string& bytes);  // on the disk for good
     void PutDirectory(const std::u16string& path);
     const std::string* Bytes(const std::u16string& path) const;
+    bool Has(const std::u16string& path) const { return files.count(path) != 0; }
+    const std::string& BytesOf(const std::u16string& path) const { return files.at(path).bytes; }
+    // The disk's clock moves a second with every change; a test may set it.
+    void SetClock(std::uint32_t seconds) { m_clock = seconds; }
 
     // Stops the program after the n-th change counted from now (0: never).
     void StopAfter(int n, StopKind kind);
@@ -60,7 +77,8 @@ public:
     void Create(const std::u16string& path);
     void Write(const std::u16string& path, const std::string& bytes);
     void Flush(const std::u16string& path);
-    void Replace(const std::u16string& from, const std::u16string& to);
+    // One step: `to` takes `from`'s content and, with keepAs, its old content goes to keepAs.
+    void Replace(const std::u16string& from, const std::u16string& to, const std::u16string& keepAs = {});
     bool Delete(const std::u16string& path);
     void DeleteQuietly(const std::u16string& path);
     std::u16string NewReplacementName(const std::u16string& target);
@@ -76,12 +94,15 @@ private:
     std::uint32_t m_processId = 4100;
     std::uint64_t m_tick = 1;
     std::uint64_t m_nextVersion = 1;
+    std::uint32_t m_clock = 0;
 };
 
 // The emulator session's view of the disk; the current directory is the program folder.
 class SessionDisk : public emulator::SessionFiles {
 public:
     SessionDisk(Disk& disk, std::u16string currentDirectory) : m_disk(disk), m_currentDirectory(std::move(currentDirectory)) {}
+
+    std::u16string localAppData = u"C:\\Users\\Lin Wei\\AppData\\Local";
 
     std::unique_ptr<emulator::InputFile> OpenExclusive(std::u16string_view path, emulator::FileError& error) override;
     std::unique_ptr<emulator::ReplacementFile> CreateReplacement(std::u16string_view target,
@@ -92,8 +113,12 @@ public:
     void MakeDirectory(std::u16string_view path) override;
     bool RemoveFile(std::u16string_view path) override;
     bool RenameFile(std::u16string_view from, std::u16string_view to, emulator::FileError& error) override;
+    bool ReplaceKeeping(std::u16string_view target, std::u16string_view replacement, std::u16string_view keepReplacedAs,
+                        emulator::FileError& error) override;
+    std::optional<emulator::FileFacts> Facts(std::u16string_view path) override;
+    std::vector<std::u16string> FileNamesIn(std::u16string_view folder) override;
     std::u16string FullPath(std::u16string_view path) override;
-    std::u16string LocalAppDataFolder() override { return u"C:\\Users\\Lin Wei\\AppData\\Local"; }
+    std::u16string LocalAppDataFolder() override { return localAppData; }
     std::optional<std::string> ReadSmallFile(std::u16string_view path) override;
     bool WriteHiddenFile(std::u16string_view path, std::string_view content, emulator::FileError& error) override;
 

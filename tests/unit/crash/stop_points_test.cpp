@@ -1,9 +1,11 @@
 // Every flow that writes, stopped after each of its changes to the disk, killed and by a power cut;
 // then the next start runs on what is left, and is itself stopped at each of its changes before
-// a last start. After every stop and every start the invariants must hold: the emulation file is
-// whole; the latest state the emulator saved is in it, or in the plain state file with its record,
-// or kept aside under a name the user was told; setting.ini and the language files are whole; and
-// after a finished start nothing else is left and a further start changes nothing.
+// a last start. After every stop and every start the invariants must hold: the emulation file and
+// every earlier state are whole; the latest good state the emulator saved is in the emulation
+// file, or in the plain state file with its record, or kept aside under a name the user was told
+// (or, where the user restores one, in an earlier state); setting.ini and the language files are
+// whole; and after a finished start nothing else is left and a further start changes nothing.
+// A flow run without a stop must also end as it should.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include <memory>
 
 #include "crash_disk.h"
+#include "emulator/earlier_states.h"
 #include "emulator/emulator_session.h"
 #include "emulator/session_paths.h"
 #include "emulator/storage_folder.h"
@@ -36,6 +39,7 @@ const std::u16string kLocalAppData = u"C:\\Users\\Lin Wei\\AppData\\Local";
 const std::u16string kUserFolder = kLocalAppData + u"\\PC_Kovrin3.0";
 // Where a plain state may be: the system folder, or the user's own where that refuses writes.
 const std::u16string kPlainPlaces[] = {kPlainFile, kUserFolder + u"\\winsetup.dess"};
+const std::u16string kEarlierStates = kFolder + u"Earlier states";
 
 // The desktop of one run, with its texts and stored language from the text subsystem on the disk.
 class RunDesktop : public emulator::testing::FakeDesktop {
@@ -115,6 +119,17 @@ struct Machine {
         latest = std::move(state);
         disk.Put(emulator::g_strTempStateFile, latest);  // the file it was started on
     }
+    // Its save goes wrong: what it leaves is no good state, and the last good one stays the latest.
+    void EmulatorBreaksSave(const std::string& left, std::uint32_t exitCode)
+    {
+        disk.Put(emulator::g_strTempStateFile, left);
+        *run->desktop.emulatorExitCode = exitCode;
+    }
+    std::vector<emulator::EarlierState> EarlierStates()
+    {
+        crash::SessionDisk files(disk, kFolder);
+        return emulator::ListEarlierStates(files, kEnglishFile);
+    }
     void EmulatorQuits()
     {
         run->desktop.Close(u"Device Emulator");
@@ -134,6 +149,10 @@ struct Flow {
     std::function<void(Machine&)> action;  // stopped after each of its changes
     bool startsWithUnknownPlainState = false;
     bool systemFolderRefuses = false;  // this user may not write C:\WINDOWS
+    // How the flow, run without a stop, must end; empty when it did.
+    std::function<std::string(Machine&)> outcome = [](Machine&) { return std::string(); };
+    bool keepsBrokenSave = false;            // the emulator's broken save may be kept aside
+    bool latestMayBeEarlierState = false;    // the user restores an earlier state
 };
 
 bool WasTold(const Machine& machine, const std::u16string& path)
@@ -159,7 +178,20 @@ std::string WhereTheStateIs(const Machine& machine, const Flow& flow)
             if (path.starts_with(place + u".unsaved-") && file.bytes == machine.latest && WasTold(machine, path))
                 return "kept aside";
     }
+    for (const auto& [path, file] : disk.files)
+        if (flow.latestMayBeEarlierState && path.starts_with(kEarlierStates + u"\\") && file.bytes == Scrambled(machine.latest))
+            return "earlier state";
     return {};
+}
+
+// A file kept aside that the user was told of, with the emulator's temporary file beside it.
+bool KeptAsideAndTold(const Machine& machine, const std::u16string& path)
+{
+    const auto at = path.find(u"winsetup.dess.unsaved-");
+    if (at == std::u16string::npos)
+        return false;
+    const std::u16string told = path.ends_with(u".tmp") ? path.substr(0, path.size() - 4) : path;
+    return WasTold(machine, told);
 }
 
 // Whether every file the program replaces whole holds one of its whole contents.
@@ -182,8 +214,9 @@ std::string StrayFile(const Machine& machine, const Flow& flow)
         kLanguageFolder + u"\\PC_Kovrin_CH.ini", kLanguageFolder + u"\\PC_Kovrin_EN.ini", u"C:\\StorageCard", kFlagFile,
         kLocalAppData, kUserFolder};
     for (const auto& [path, file] : machine.disk.files) {
-        const bool keptAside = path.find(u"winsetup.dess.unsaved-") != std::u16string::npos;
-        if (!expected.count(path) && !(flow.startsWithUnknownPlainState && keptAside && WasTold(machine, path)))
+        const bool keptAside = (flow.startsWithUnknownPlainState || flow.keepsBrokenSave) && KeptAsideAndTold(machine, path);
+        const bool earlier = path == kEarlierStates || (path.starts_with(kEarlierStates + u"\\") && !file.directory);
+        if (!expected.count(path) && !keptAside && !earlier)
             return std::string(path.begin(), path.end());
     }
     const auto* flag = machine.disk.Bytes(kFlagFile);
@@ -209,14 +242,18 @@ class Enumeration {
 public:
     Enumeration(const Flow& flow, Tally& tally) : m_flow(flow), m_tally(tally) {}
 
-    // The flow and the next start run whole: how many changes the flow makes.
+    // The flow runs whole: how many changes it makes. It must end as it should.
     int CountFlow()
     {
         Machine machine;
         Setup(machine);
         const int before = machine.disk.Changes();
         m_flow.action(machine);
-        return machine.disk.Changes() - before;
+        const int changes = machine.disk.Changes() - before;
+        machine.EndRun();
+        if (auto wrong = m_flow.outcome(machine); !wrong.empty())
+            Fail(m_flow.name + ", run whole", wrong);
+        return changes;
     }
 
     // Stops the flow after change k; the next start is stopped after change j (0: not stopped).
@@ -301,6 +338,107 @@ void StartedAndRunning(Machine& machine)
     machine.EmulatorSaves(SampleState(5101, 3));
 }
 
+// The emulator ran, left its state file with `left` and quit, as the watch tick finds it.
+void RanAndLeft(Machine& machine, const std::string* left, std::uint32_t exitCode = 0)
+{
+    machine.Start();
+    machine.RunEmulator();
+    if (left)
+        machine.EmulatorBreaksSave(*left, exitCode);
+    machine.EmulatorQuits();
+}
+
+void WatchTick(Machine& machine) { machine.run->session->OnWatchTick(); }
+
+std::string Unless(bool ok, const char* what) { return ok ? std::string() : std::string(what); }
+
+// The emulation file as the machine was made: never written since.
+bool EmulationFileUntouched(const Machine& machine) { return machine.disk.files.at(kEnglishFile).version == 1; }
+
+const std::u16string kKeptAside = kPlainFile + u".unsaved-001";
+const std::string kTornSave = SampleState(5501, 7).substr(0, 2000);
+
+// The flows of this program's earlier states and of the emulator's broken saves.
+std::vector<Flow> EarlierStateFlows()
+{
+    std::vector<Flow> flows(5);
+    flows[0].name = "write-back keeping three earlier states, the oldest removed";
+    flows[0].setup = [](Machine& m) {
+        m.Start();
+        m.disk.PutDirectory(kEarlierStates);
+        for (int n = 1; n <= 3; ++n)
+            m.disk.Put(kEarlierStates + u"\\PPC_ENS 2026-12-10 08.00.0" + char16_t(u'0' + n) + u".dll",
+                       Scrambled(SampleState(4000 + n, n)));
+        m.RunEmulator();
+        m.EmulatorSaves(SampleState(5101, 3));
+        m.EmulatorQuits();
+    };
+    flows[0].action = WatchTick;
+    flows[0].outcome = [](Machine& m) {
+        const auto states = m.EarlierStates();
+        return Unless(states.size() == 3 && m.disk.BytesOf(states[0].path) == Scrambled(SampleState(5003, 1)) &&
+                          states[2].written.second == 2,
+                      "not the newest three earlier states, the replaced one first");
+    };
+
+    flows[1].name = "session that changed nothing";
+    flows[1].setup = [](Machine& m) { RanAndLeft(m, nullptr); };
+    flows[1].action = WatchTick;
+    flows[1].outcome = [](Machine& m) {
+        return Unless(EmulationFileUntouched(m) && m.EarlierStates().empty() && !m.disk.Has(kPlainFile),
+                      "an unchanged state was written back");
+    };
+
+    flows[2].name = "broken save: an empty file";
+    flows[2].setup = [](Machine& m) {
+        const std::string empty;
+        RanAndLeft(m, &empty);
+    };
+    flows[2].action = WatchTick;
+    flows[2].keepsBrokenSave = true;
+    flows[2].outcome = [](Machine& m) {
+        return Unless(EmulationFileUntouched(m) && m.disk.Has(kKeptAside) && m.disk.BytesOf(kKeptAside).empty() &&
+                          WasTold(m, kKeptAside) && !m.disk.Has(kPlainFile),
+                      "the empty save was not kept aside and told");
+    };
+
+    flows[3].name = "broken save: failed, its temporary file left";
+    flows[3].setup = [](Machine& m) {
+        RanAndLeft(m, &kTornSave, 1);
+        m.disk.Put(kPlainFile + u".tmp", SampleState(5501, 7));
+    };
+    flows[3].action = WatchTick;
+    flows[3].keepsBrokenSave = true;
+    // Stopped before its first change marks the save as failed, the next start cannot know and
+    // writes it back: the good state is then the newest earlier state.
+    flows[3].latestMayBeEarlierState = true;
+    flows[3].outcome = [](Machine& m) {
+        return Unless(EmulationFileUntouched(m) && m.disk.Has(kKeptAside) && m.disk.BytesOf(kKeptAside) == kTornSave &&
+                          m.disk.BytesOf(kKeptAside + u".tmp") == SampleState(5501, 7) && WasTold(m, kKeptAside),
+                      "the failed save and its temporary file were not kept aside and told");
+    };
+
+    flows[4].name = "restore of an earlier state";
+    flows[4].setup = [](Machine& m) {
+        m.Start();
+        m.disk.PutDirectory(kEarlierStates);
+        m.disk.Put(kEarlierStates + u"\\PPC_ENS 2026-12-10 08.00.00.dll", Scrambled(SampleState(4444, 9)));
+        m.latest = SampleState(4444, 9);  // the state the user goes back to
+    };
+    flows[4].action = [](Machine& m) {
+        emulator::FileError error;
+        emulator::RestoreEarlierState(m.run->files, kEnglishFile, m.EarlierStates().front(), error);
+    };
+    flows[4].latestMayBeEarlierState = true;
+    flows[4].outcome = [](Machine& m) {
+        const auto states = m.EarlierStates();
+        return Unless(m.disk.BytesOf(kEnglishFile) == Scrambled(SampleState(4444, 9)) && states.size() == 1 &&
+                          m.disk.BytesOf(states[0].path) == Scrambled(SampleState(5003, 1)),
+                      "the earlier state is not back, or the replaced one not kept");
+    };
+    return flows;
+}
+
 // Asked to close, the emulator saves what the user did and ends, as it does when closed normally.
 void SavesWhenAskedToClose(Machine& machine, std::string state)
 {
@@ -338,7 +476,10 @@ std::vector<Flow> Flows()
              text::SelectLanguage(m.run->platform, u"中文");
              emulator::ReloadEmulationFile(m.run->desktop);
              m.run->session->OnWatchTick();
-         }},
+         },
+         false, false,
+         // The tick after the switch finds the state already back: no second earlier state.
+         [](Machine& m) { return Unless(m.EarlierStates().size() == 1, "not one earlier state"); }},
         {"close", StartedAndRunning,
          [](Machine& m) {
              SavesWhenAskedToClose(m, SampleState(5303, 6));
@@ -375,6 +516,8 @@ std::vector<Flow> Flows()
         flows.back().name += " (user's folder)";
         flows.back().systemFolderRefuses = true;
     }
+    for (Flow& flow : EarlierStateFlows())
+        flows.push_back(std::move(flow));
     return flows;
 }
 

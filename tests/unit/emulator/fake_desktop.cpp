@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/program_texts.h"
+
 namespace emulator::testing {
 
 int FakeDesktop::ShellCallsTo(std::u16string_view file) const
@@ -27,7 +29,7 @@ ShellResult FakeDesktop::ShellOpen(std::u16string_view file, std::u16string_view
     *emulatorRunning = true;
     if (!emulatorProcessKnown)
         return {true, nullptr};
-    return {true, std::make_unique<FakeProgram>(emulatorRunning)};
+    return {true, std::make_unique<FakeProgram>(emulatorRunning, emulatorExitCode)};
 }
 
 std::u16string FakeDesktop::ProgramRegisteredFor(std::u16string_view extension)
@@ -51,10 +53,12 @@ void FakeDesktop::TerminateWindowProcess(WindowId window)
     }
 }
 
-bool FakeDesktop::CloseAndWaitForEnd(WindowId window, unsigned timeoutMs)
+ProgramEnd FakeDesktop::CloseAndWaitForEnd(WindowId window, unsigned timeoutMs)
 {
     askedToClose.push_back(window);
-    return onAskedToClose && onAskedToClose(timeoutMs);
+    if (!onAskedToClose || !onAskedToClose(timeoutMs))
+        return {};
+    return {true, *emulatorExitCode};
 }
 
 void FakeDesktop::ShowMessage(std::u16string_view text)
@@ -78,7 +82,10 @@ std::u16string FakeDesktop::DescribeFileError(const FileError& error)
 std::u16string FakeDesktop::LanguageText(std::u16string_view key)
 {
     auto it = texts.find(std::u16string(key));
-    return it == texts.end() ? u"String Not found" : it->second;
+    if (it != texts.end())
+        return it->second;
+    const auto own = text::OwnText(key, storedLanguage == u"中文");
+    return own ? std::u16string(*own) : u"String Not found";
 }
 
 }  // namespace emulator::testing

@@ -1,9 +1,11 @@
 #pragma once
 // A desktop whose windows, programs, timer and message boxes the test controls and records.
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,11 +15,19 @@ namespace emulator::testing {
 
 class FakeProgram : public LaunchedProgram {
 public:
-    explicit FakeProgram(std::shared_ptr<bool> running) : m_running(std::move(running)) {}
+    FakeProgram(std::shared_ptr<bool> running, std::shared_ptr<std::uint32_t> exitCode)
+        : m_running(std::move(running)), m_exitCode(std::move(exitCode))
+    {
+    }
     bool IsRunning() override { return *m_running; }
+    std::optional<std::uint32_t> ExitCode() override
+    {
+        return *m_running ? std::nullopt : std::optional<std::uint32_t>(*m_exitCode);
+    }
 
 private:
     std::shared_ptr<bool> m_running;
+    std::shared_ptr<std::uint32_t> m_exitCode;
 };
 
 class FakeDesktop : public Desktop {
@@ -47,6 +57,8 @@ public:
     std::u16string registeredForStateFiles;  // the program registered to open .dess files, which starts
     bool emulatorProcessKnown = true;
     std::shared_ptr<bool> emulatorRunning = std::make_shared<bool>(false);
+    std::shared_ptr<std::uint32_t> emulatorExitCode = std::make_shared<std::uint32_t>(0);  // once it has ended
+    int earlierStatesToKeep = 3;
     // Called while a message box is open: the modal loop may deliver other messages then.
     std::function<void()> duringMessageBox;
     // What the emulator does when asked to close, called with the time it is given: true when it
@@ -64,7 +76,7 @@ public:
     ShellResult ShellOpen(std::u16string_view file, std::u16string_view parameters, ShowCommand show) override;
     std::u16string ProgramRegisteredFor(std::u16string_view extension) override;
     void TerminateWindowProcess(WindowId window) override;
-    bool CloseAndWaitForEnd(WindowId window, unsigned timeoutMs) override;
+    ProgramEnd CloseAndWaitForEnd(WindowId window, unsigned timeoutMs) override;
     void StartWatchTimer() override { timerRunning = true; ++timerStarts; }
     void StopWatchTimer() override { timerRunning = false; }
     void Sleep(unsigned milliseconds) override { sleptMilliseconds += milliseconds; }
@@ -73,6 +85,7 @@ public:
     std::u16string DescribeFileError(const FileError& error) override;
     std::u16string LanguageText(std::u16string_view key) override;
     std::u16string StoredLanguage() override { return storedLanguage; }
+    int EarlierStatesToKeep() override { return earlierStatesToKeep; }
 
 private:
     WindowId nextWindow = 100;

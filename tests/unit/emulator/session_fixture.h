@@ -8,8 +8,8 @@
 #include "emulator/emulator_session.h"
 #include "emulator/session_paths.h"
 #include "emulator/state_scrambler.h"
+#include "crash_disk.h"
 #include "fake_desktop.h"
-#include "fake_session_files.h"
 
 namespace emulator::testing {
 
@@ -48,13 +48,13 @@ class SessionFixture : public ::testing::Test, private FreshSessionPaths {
 protected:
     SessionFixture()
     {
-        files.PutDirectory(u"C:\\WINDOWS");
-        files.PutDirectory(u"D:\\Launcher");
-        files.Put(kEnglishFile, Scrambled(englishState));
+        disk.PutDirectory(u"C:\\WINDOWS");
+        disk.PutDirectory(u"D:\\Launcher");
+        disk.Put(kEnglishFile, Scrambled(englishState));
     }
 
     // What the emulator does while it runs: it saves a changed state into the plain file.
-    void EmulatorSaves(const std::string& state) { files.Put(kPlainFile, state); }
+    void EmulatorSaves(const std::string& state) { disk.Put(kPlainFile, state); }
     void EmulatorQuits()
     {
         desktop.Close(u"Device Emulator");
@@ -69,7 +69,8 @@ protected:
 
     const std::string englishState = SampleState(10007, 1);
     FakeDesktop desktop;
-    FakeSessionFiles files;
+    crash::Disk disk;
+    crash::SessionDisk files{disk, u"D:\\Launcher\\"};
     EmulatorSession session{desktop, files};
 };
 

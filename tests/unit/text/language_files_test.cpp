@@ -4,6 +4,7 @@
 #include "text/ini_file.h"
 #include "text/language_files.h"
 #include "text/program_paths.h"
+#include "text/program_texts.h"
 
 namespace text {
 namespace {
@@ -155,6 +156,21 @@ TEST_F(LanguageFilesTest, TextLookupUnescapesLineBreaksCutsAndRereads) {
     EXPECT_EQ(LoadLanguageText(platform, u"lines"), u"changed");
     platform.RemoveFile(kFolder + u"\\x.ini");
     EXPECT_EQ(LoadLanguageText(platform, u"lines"), u"String Not found");
+}
+
+// The program's own texts: a language file may translate them; one that does not gets the
+// program's English, or its Chinese where 中文 is chosen; other missing keys stay missing.
+TEST_F(LanguageFilesTest, OwnTextsComeFromTheFileElseInTheChosenLanguage) {
+    AddLanguageFile(u"de.ini", "[Setting]\r\nLanguage=Deutsch\r\n[String]\r\nIDS_PCKovrin_Close=Schlie\xC3\x9F" "en\r\n");
+    StartOnce(kUsLangId);
+    EXPECT_EQ(LoadLanguageText(platform, u"IDS_PCKovrin_Close"), u"Close");
+    SelectLanguage(platform, u"Deutsch");
+    EXPECT_EQ(LoadLanguageText(platform, u"IDS_PCKovrin_Close"), u"Schließen");
+    EXPECT_EQ(LoadLanguageText(platform, u"IDS_PCKovrin_Restore"), u"&Restore");
+    EXPECT_EQ(LoadLanguageText(platform, u"IDS_NO_SUCH_KEY"), kMissingText);
+    SelectLanguage(platform, u"中文");
+    EXPECT_EQ(LoadLanguageText(platform, u"IDS_PCKovrin_Close"), u"关闭");
+    EXPECT_EQ(FormatText(u"%1 and %2, %3", {u"%2", u"b"}), u"%2 and b, %3");
 }
 
 TEST_F(LanguageFilesTest, ExtractReportsOnlyAMissingResource) {

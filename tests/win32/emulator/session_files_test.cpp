@@ -72,9 +72,41 @@ TEST_F(SessionFilesTest, ReplacementTakesEffectOnlyAtCommit)
 
     auto replacement = files.CreateReplacement(Path("state.dll"), error);
     ASSERT_TRUE(replacement->Write(AsBytes("new content"), error));
-    ASSERT_TRUE(replacement->Commit(error));
+    ASSERT_TRUE(replacement->Commit({}, error));
     EXPECT_EQ(ReadBinaryFile(target), "new content");
     EXPECT_TRUE(StrayFiles(folder, {"state.dll"}).empty());
+}
+
+// The replaced file is kept under its new name in the same step; where it cannot be kept, a
+// commit replaces it all the same, while putting an earlier state back changes nothing.
+TEST_F(SessionFilesTest, ReplacedFileIsKeptWhereItCanBe)
+{
+    const fs::path target = folder / "state.dll";
+    WriteBinaryFile(target, "first");
+    fs::create_directories(folder / "kept");
+    FileError error;
+    for (const char* content : {"second", "third"}) {
+        auto replacement = files.CreateReplacement(Path("state.dll"), error);
+        ASSERT_TRUE(replacement->Write(AsBytes(content), error));
+        const std::u16string keepAs = Path(content == std::string("second") ? "kept\\1.dll" : "no folder\\2.dll");
+        ASSERT_TRUE(replacement->Commit(keepAs, error)) << content;
+        EXPECT_EQ(ReadBinaryFile(target), content);
+    }
+    EXPECT_EQ(ReadBinaryFile(folder / "kept" / "1.dll"), "first");
+    EXPECT_TRUE(StrayFiles(folder, {"state.dll", "kept"}).empty());
+    const auto facts = files.Facts(Path("kept\\1.dll"));
+    ASSERT_TRUE(facts);
+    EXPECT_EQ(facts->size, 5u);
+    EXPECT_GE(facts->lastWrite.year, 2024);
+    EXPECT_FALSE(files.Facts(Path("kept")));
+    EXPECT_EQ(files.FileNamesIn(Path("kept")), std::vector<std::u16string>{u"1.dll"});
+
+    ASSERT_TRUE(files.ReplaceKeeping(Path("state.dll"), Path("kept\\1.dll"), Path("kept\\3.dll"), error));
+    EXPECT_EQ(ReadBinaryFile(target), "first");
+    EXPECT_EQ(ReadBinaryFile(folder / "kept" / "3.dll"), "third");
+    WriteBinaryFile(folder / "other.dll", "other");
+    EXPECT_FALSE(files.ReplaceKeeping(Path("state.dll"), Path("other.dll"), Path("no folder\\4.dll"), error));
+    EXPECT_EQ(ReadBinaryFile(target), "first");
 }
 
 TEST_F(SessionFilesTest, FileHeldByAnotherOpenerCannotBeReadOrReplaced)
@@ -90,7 +122,7 @@ TEST_F(SessionFilesTest, FileHeldByAnotherOpenerCannotBeReadOrReplaced)
     auto replacement = files.CreateReplacement(Path("held.dess"), error);
     ASSERT_TRUE(replacement);
     ASSERT_TRUE(replacement->Write(AsBytes("other"), error));
-    EXPECT_FALSE(replacement->Commit(error));
+    EXPECT_FALSE(replacement->Commit({}, error));
     replacement.reset();
     CloseHandle(holder);
     EXPECT_EQ(ReadBinaryFile(path), "held");

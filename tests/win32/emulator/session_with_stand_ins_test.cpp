@@ -157,7 +157,7 @@ TEST_F(SessionWithStandIns, LanguageSwitchSendsTheStateBackToTheLaunchTimeFile)
     WriteBinaryFile(kPlain, "changed in the device");
 
     emulator::win32::Win32SessionFiles files;
-    emulator::win32::Win32Desktop desktop(host);
+    emulator::win32::Win32Desktop desktop({.waiting = host});
     emulator::EndEmulator(desktop, files, emulator::EndVariant::LanguageSwitch);
     EXPECT_TRUE(PumpUntil([] { return !EmulatorWindowShown(); }, 3000)) << "the emulator is ended";
     EXPECT_EQ(ReadBinaryFile(english), Scrambled("changed in the device"));
@@ -174,7 +174,7 @@ TEST_F(SessionWithStandIns, LanguageSwitchSendsTheStateBackToTheLaunchTimeFile)
 TEST_F(SessionWithStandIns, CloseEndsEmulatorAndManagerAndKeepsTheState)
 {
     emulator::win32::Win32SessionFiles files;
-    emulator::win32::Win32Desktop desktop(host);
+    emulator::win32::Win32Desktop desktop({.waiting = host});
     const auto untouched = fs::last_write_time(english);
     emulator::EndEmulator(desktop, files, emulator::EndVariant::Close);
     EXPECT_EQ(fs::last_write_time(english), untouched) << "without a session nothing is written";

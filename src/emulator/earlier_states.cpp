@@ -150,6 +150,8 @@ std::u16string NameForEarlierState(SessionFiles& files, std::u16string_view emul
         std::u16string path = folder + u"\\" + NameFor(parts, facts->lastWrite, sequence);
         if (!files.FileExists(path))
             return path;
+        if (files.Facts(path) == facts)
+            return {};  // the very file, under its second name
     }
     return {};
 }

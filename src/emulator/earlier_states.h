@@ -1,6 +1,6 @@
 #pragma once
 // Earlier device states. A write-back that replaces an emulation file keeps the file it replaces,
-// in the same step and without a copy, in the folder "Earlier states" beside it, named after the
+// without a copy, in the folder "Earlier states" beside it, named after the
 // emulation file and the moment that state was written ("PPC_ENS 2026-12-11 14.03.27.dll"; more
 // of the same second get " (2)", " (3)" …). The newest few are kept; the user can put one back.
 
@@ -32,7 +32,8 @@ std::u16string EarlierStatesFolder(std::u16string_view emulationFile);
 std::vector<EarlierState> ListEarlierStates(SessionFiles& files, std::u16string_view emulationFile);
 
 // A free name under which the emulation file's present content can be kept, the folder made
-// ready for it; empty when there is no such file.
+// ready for it; empty when there is no such file, or when it is kept already (a write-back that
+// was stopped after keeping it).
 std::u16string NameForEarlierState(SessionFiles& files, std::u16string_view emulationFile);
 
 // Removes all but the newest `keep`. A state that cannot be removed stays: it costs room, never

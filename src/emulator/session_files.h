@@ -55,8 +55,9 @@ class ReplacementFile {
 public:
     virtual ~ReplacementFile() = default;
     virtual bool Write(std::span<const std::byte> data, FileError& error) = 0;
-    // With `keepReplacedAs`, the file it replaces takes that name in the same step, without a
-    // copy; where it cannot be kept so, the target is replaced all the same and it goes.
+    // With `keepReplacedAs`, the file it replaces stays under that name, without a copy: the
+    // name is given first, then the target replaced. Where it cannot be kept so, the target is
+    // replaced all the same and it goes.
     virtual bool Commit(std::u16string_view keepReplacedAs, FileError& error) = 0;
 };
 
@@ -77,8 +78,9 @@ public:
     virtual void MakeDirectory(std::u16string_view path) = 0;  // failure ignored
     virtual bool RemoveFile(std::u16string_view path) = 0;
     virtual bool RenameFile(std::u16string_view from, std::u16string_view to, FileError& error) = 0;
-    // Puts `replacement` in the place of `target` and, in the same step, `target` under
-    // `keepReplacedAs`; a missing target is no failure.
+    // Puts `replacement` in the place of `target` and keeps `target` under `keepReplacedAs`, as a
+    // replacement's Commit does; but where it cannot be kept, nothing changes. A missing target is
+    // no failure.
     virtual bool ReplaceKeeping(std::u16string_view target, std::u16string_view replacement,
                                 std::u16string_view keepReplacedAs, FileError& error) = 0;
     // Nothing for a directory or a missing file.

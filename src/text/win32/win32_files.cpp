@@ -132,7 +132,16 @@ DWORD MoveIntoPlace(std::wstring_view replacement, std::wstring_view target, std
     const std::wstring from = ExtendedLengthPath(replacement), to = ExtendedLengthPath(target);
     if (!keepReplacedAs.empty() && GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
         const std::wstring keepAs = ExtendedLengthPath(keepReplacedAs);
-        // Renames only: the replaced file keeps its data under the new name, nothing is copied.
+        // A second name for the file it replaces, then the replace: the target is never missing,
+        // and the replaced content stays under the new name without being copied.
+        if (CreateHardLinkW(keepAs.c_str(), to.c_str(), nullptr)) {
+            if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                return ERROR_SUCCESS;
+            const DWORD error = GetLastError();
+            DeleteFileW(keepAs.c_str());  // nothing is kept of a replace that did not happen
+            return error;
+        }
+        // A file system without hard links (FAT): the system's replace renames the old file aside.
         if (ReplaceFileW(to.c_str(), from.c_str(), keepAs.c_str(),
                          REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr))
             return ERROR_SUCCESS;

@@ -50,9 +50,11 @@ private:
 
 enum class KeepReplaced { OrReplaceAnyway, OrFail };
 
-// Puts the file `replacement` in the place of `target` and, with `keepReplacedAs`, `target`
-// under that name in the same step (a missing target is replaced as without). When the replaced
-// file cannot be kept so, OrReplaceAnyway replaces it all the same and OrFail changes nothing.
+// Puts the file `replacement` in the place of `target` and, with `keepReplacedAs`, keeps the
+// file it replaces under that name without a copy: a second name (a hard link) first, then the
+// replace, so that the target is never missing; where the file system has no hard links, the
+// system's replace renames it aside. A missing target is replaced as without. When the replaced
+// file cannot be kept, OrReplaceAnyway replaces it all the same and OrFail changes nothing.
 // ERROR_SUCCESS, or the system's error.
 DWORD MoveIntoPlace(std::wstring_view replacement, std::wstring_view target, std::wstring_view keepReplacedAs,
                     KeepReplaced ifNotKept);

@@ -73,10 +73,12 @@ public:
             error = FileError{FileError::Kind::AccessDenied, 5};
             return false;
         }
-        // As the Win32 layer does: a replaced file that cannot be kept goes all the same.
+        // As the Win32 layer does: a second name first, then the replace; a replaced file that
+        // cannot be kept goes all the same.
         const std::u16string keepAs(keepReplacedAs);
-        const bool keep = !keepAs.empty() && m_disk.Has(m_target) && !m_disk.Has(keepAs) && m_disk.MayChange(keepAs);
-        m_disk.Replace(m_temporary, m_target, keep ? keepAs : std::u16string());
+        if (!keepAs.empty() && m_disk.Has(m_target) && !m_disk.Has(keepAs) && m_disk.MayChange(keepAs))
+            m_disk.Link(m_target, keepAs);
+        m_disk.Replace(m_temporary, m_target);
         m_committed = true;
         ++m_disk.replacementsCommitted;
         return true;
@@ -172,17 +174,21 @@ void Disk::Flush(const std::u16string& path)
     End();
 }
 
-void Disk::Replace(const std::u16string& from, const std::u16string& to, const std::u16string& keepAs)
+void Disk::Replace(const std::u16string& from, const std::u16string& to)
 {
     Begin();
     File moved = files.at(from);
     files.erase(from);
-    if (!keepAs.empty()) {
-        wholeContents[keepAs].insert(files.at(to).bytes);
-        files[keepAs] = files.at(to);
-    }
     wholeContents[to].insert(moved.bytes);
     files[to] = std::move(moved);
+    End();
+}
+
+void Disk::Link(const std::u16string& existing, const std::u16string& newName)
+{
+    Begin();
+    files[newName] = files.at(existing);
+    wholeContents[newName].insert(files.at(existing).bytes);
     End();
 }
 
@@ -329,7 +335,9 @@ bool SessionDisk::ReplaceKeeping(std::u16string_view target, std::u16string_view
         error = FileError{FileError::Kind::AccessDenied, 5};
         return false;
     }
-    m_disk.Replace(from, to, keep ? keepAs : std::u16string());
+    if (keep)
+        m_disk.Link(to, keepAs);
+    m_disk.Replace(from, to);
     return true;
 }
 

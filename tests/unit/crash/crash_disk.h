@@ -77,8 +77,9 @@ public:
     void Create(const std::u16string& path);
     void Write(const std::u16string& path, const std::string& bytes);
     void Flush(const std::u16string& path);
-    // One step: `to` takes `from`'s content and, with keepAs, its old content goes to keepAs.
-    void Replace(const std::u16string& from, const std::u16string& to, const std::u16string& keepAs = {});
+    void Replace(const std::u16string& from, const std::u16string& to);
+    // A second name for the same file, as a hard link is: same content, same stamp.
+    void Link(const std::u16string& existing, const std::u16string& newName);
     bool Delete(const std::u16string& path);
     void DeleteQuietly(const std::u16string& path);
     std::u16string NewReplacementName(const std::u16string& target);

@@ -1,5 +1,6 @@
 #include "panes/config_dlg.h"
 
+#include "panes/earlier_states_dlg.h"
 #include "panes/language_list.h"
 #include "panes/language_refresh.h"
 #include "panes/main_window.h"
@@ -19,6 +20,7 @@ BOOL CConfigDlg::OnInitDialog()
     ::SetDlgItemTextW(m_hWnd, IDC_STATIC_LANGUAGE, text::LanguageText(L"IDC_STATIC_LANG").c_str());
     ::SetDlgItemTextW(m_hWnd, IDOK, text::LanguageText(L"IDOK").c_str());
     ::SetDlgItemTextW(m_hWnd, IDCANCEL, text::LanguageText(L"IDCANCEL").c_str());
+    ::SetDlgItemTextW(m_hWnd, IDC_BUTTON_EARLIER_STATES, text::LanguageText(L"IDS_PCKovrin_EarlierStates").c_str());
     SetWindowText(text::LanguageText(L"IDS_PCKovrin_Config"));
     return TRUE;
 }
@@ -35,6 +37,15 @@ void CConfigDlg::OnOK()
     }
     panes::ApplyLanguage(*this, name, panes::TitleRefresh::InitialUpdate);
     CDialog::OnOK();
+}
+
+bool CConfigDlg::OnCommand(UINT id, UINT code, HWND control)
+{
+    if (id == IDC_BUTTON_EARLIER_STATES && code == BN_CLICKED) {
+        ShowEarlierStatesDialog(*this);
+        return true;
+    }
+    return CDialog::OnCommand(id, code, control);
 }
 
 void ShowConfigDialog()

@@ -1,7 +1,8 @@
 #pragma once
 // The configuration dialog: the language choice once more. OK makes the chosen language
 // current and refreshes the main window and its panes; it leaves a running emulator and the
-// device entry alone. Cancel, Esc and the close box change nothing.
+// device entry alone. Cancel, Esc and the close box change nothing. "Earlier states…" opens the
+// earlier device states of the current emulation file.
 
 #include <string>
 
@@ -17,6 +18,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
 
 private:
     framework::UniqueFont m_listFont;  // the drop-down's font when the dialog font lacks glyphs

@@ -59,12 +59,12 @@ constexpr OwnTexts kOwnTexts[] = {
     {u"IDS_PCKovrin_EarlierStates", u"Earlier states\u2026", u"以前的状态\u2026"},
     {u"IDS_PCKovrin_EarlierStatesTitle", u"Earlier states", u"以前的状态"},
     {u"IDS_PCKovrin_EarlierStatesHint",
-     u"Each session that changes the device state keeps the state it replaces. Choose one to make it the device state "
-     u"again; the present one is then kept here.",
-     u"每次会话改变设备状态时，都会保留被替换的状态。选择一个，可以把它恢复为设备状态；当前的状态会保留在这里。"},
+     u"Earlier device states of %1, newest first. Restore makes the chosen one the device state again; the present "
+     u"one is then kept here.",
+     u"%1 以前的设备状态，最新的在前。“恢复”把选中的状态重新作为设备状态；当前的状态会保留在这里。"},
     {u"IDS_PCKovrin_EarlierStatesNone",
-     u"There are no earlier states of %1 yet.",
-     u"%1 还没有以前的状态。"},
+     u"There are no earlier states of %1 yet. One is kept each time a session changes the device state.",
+     u"%1 还没有以前的状态。每次会话改变设备状态时，都会保留一个。"},
     {u"IDS_PCKovrin_EarlierStateSaved", u"Saved", u"保存时间"},
     {u"IDS_PCKovrin_EarlierStateSize", u"Size", u"大小"},
     {u"IDS_PCKovrin_Restore", u"&Restore", u"恢复(&R)"},

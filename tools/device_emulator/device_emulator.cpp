@@ -7,8 +7,16 @@
 //   linger_ms=N        stay alive N ms after its window has gone (saving late)
 //   save=TEXT          on a normal end, append TEXT to the state file (the device saved its state)
 //   refuse_close=1     ignore being asked to close (a device busy, or asking its user something)
-// A state file with a line "starts=N" is a device that counts its starts: the stand-in saves
-// N+1 there at once and shows "Started N+1 times", so a demo sees its state come back each run.
+//   end_save=MODE      save the state at the end, as the real emulator does, through a temporary
+//                      file beside it ("<state file>.tmp") that it then copies over the state:
+//                        full   the whole save (the user answered Yes)
+//                        none   nothing is written (the user answered No)
+//                        half   the copy stops half-way: a torn state, the temporary file left
+//                        empty  an empty state file is left
+//   exit_code=N        the exit code at the end (1: the emulator's own "save failed")
+// A state file with a line "starts=N" is a device that counts its starts: the stand-in shows
+// "Started N+1 times" and saves N+1 there, at once without end_save, else at its end as asked;
+// so a demo sees its state come back each run.
 #include <windows.h>
 
 #include <cstdlib>
@@ -35,34 +43,71 @@ std::wstring TokenAfter(const std::wstring& arguments, const std::wstring& optio
     return arguments.substr(begin, end == std::wstring::npos ? std::wstring::npos : end - begin);
 }
 
-// Raises the start counter in the state file, in place; nothing when the file has none.
-std::optional<long> CountStart(const std::wstring& stateFile)
+struct CountedStart {
+    std::optional<long> count;  // nothing when the state counts no starts
+    std::string state;          // the state with the start counted
+};
+
+std::string ReadState(const std::wstring& stateFile)
 {
     // Shared: the look for a counter must not keep anyone else from the state, even for a moment.
-    HANDLE file = CreateFileW(stateFile.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(stateFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
+        return {};
     std::string bytes(GetFileSize(file, nullptr), '\0');
     DWORD done = 0;
     ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
     bytes.resize(done);
+    CloseHandle(file);
+    return bytes;
+}
+
+// Writes the whole state file anew; false when it cannot be written.
+bool WriteState(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD done = 0;
+    const bool written = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) && done == bytes.size();
+    CloseHandle(file);
+    return written;
+}
+
+// The state with its start counter raised; the count is nothing when the state has none.
+CountedStart CountStart(const std::wstring& stateFile)
+{
+    CountedStart counted{std::nullopt, ReadState(stateFile)};
+    std::string& bytes = counted.state;
     const std::string key = "starts=";
     auto at = bytes.rfind("\n" + key);
     at = at != std::string::npos ? at + 1 : (bytes.compare(0, key.size(), key) == 0 ? 0 : std::string::npos);
-    std::optional<long> count;
     if (at != std::string::npos) {
         const auto digits = at + key.size();
         const auto end = bytes.find_first_not_of("0123456789", digits);
-        count = std::strtol(bytes.c_str() + digits, nullptr, 10) + 1;
-        bytes.replace(digits, (end == std::string::npos ? bytes.size() : end) - digits, std::to_string(*count));
-        SetFilePointer(file, 0, nullptr, FILE_BEGIN);
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-        SetEndOfFile(file);
-        stand_in::Log(L"started " + std::to_wstring(*count) + L" times");
+        counted.count = std::strtol(bytes.c_str() + digits, nullptr, 10) + 1;
+        bytes.replace(digits, (end == std::string::npos ? bytes.size() : end) - digits, std::to_string(*counted.count));
+        stand_in::Log(L"started " + std::to_wstring(*counted.count) + L" times");
     }
-    CloseHandle(file);
-    return count;
+    return counted;
+}
+
+// The save at the end, as end_save asks.
+void SaveAtEnd(const std::wstring& mode, const std::wstring& stateFile, const std::string& state)
+{
+    const std::wstring temporary = stateFile + L".tmp";
+    if (mode == L"empty") {
+        WriteState(stateFile, "");
+    } else if (mode == L"full") {
+        WriteState(temporary, state);
+        CopyFileW(temporary.c_str(), stateFile.c_str(), FALSE);
+        DeleteFileW(temporary.c_str());
+    } else if (mode == L"half") {
+        WriteState(temporary, state);
+        WriteState(stateFile, state.substr(0, state.size() / 2));
+    }
+    stand_in::Log(L"end save " + mode);
 }
 
 void PaintCounter(HWND window, const std::wstring& text)
@@ -140,7 +185,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 
     const std::wstring stateFile = TokenAfter(arguments, L"/s");
     g_refuseClose = control.Number(L"refuse_close") != 0;
-    const auto starts = CountStart(stateFile);
+    const std::wstring endSave = control.Text(L"end_save");
+    const CountedStart counted = CountStart(stateFile);
+    if (counted.count && endSave.empty() && !WriteState(stateFile, counted.state))
+        stand_in::Log(L"count not saved " + std::to_wstring(GetLastError()));
+    const auto& starts = counted.count;
     std::wstring shown = starts ? L"Started " + std::to_wstring(*starts) + (*starts == 1 ? L" time" : L" times") : L"";
     HANDLE held = INVALID_HANDLE_VALUE;
     if (control.Number(L"hold")) {
@@ -170,11 +219,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     }
     stand_in::Log(L"window gone");
     Sleep(static_cast<DWORD>(control.Number(L"linger_ms")));
+    if (!endSave.empty())
+        SaveAtEnd(endSave, stateFile, counted.state);
     const std::wstring save = control.Text(L"save");
     if (!save.empty())
         AppendToState(held, stateFile, stand_in::WideToUtf8(save));
     if (held != INVALID_HANDLE_VALUE)
         CloseHandle(held);
-    stand_in::Log(L"ended");
-    return 0;
+    const int exitCode = control.Number(L"exit_code");
+    stand_in::Log(L"ended " + std::to_wstring(exitCode));
+    return exitCode;
 }

@@ -15,6 +15,10 @@ void RemoveSessionFiles()
     std::error_code ignored;
     std::filesystem::remove(kPlain, ignored);
     std::filesystem::remove(kRecord, ignored);
+    // What sessions of earlier tests kept aside, and the emulator's temporary file.
+    for (const auto& entry : std::filesystem::directory_iterator(kPlain.parent_path(), ignored))
+        if (entry.path().filename().wstring().starts_with(kPlain.filename().wstring() + L"."))
+            std::filesystem::remove(entry.path(), ignored);
 }
 
 HWND DeviceWindow() { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator"); }

@@ -17,7 +17,7 @@ inline const std::filesystem::path kRecord = L"C:\\WINDOWS\\winsetup.dess.origin
 // The bytes as the emulation file holds them (the scrambling is its own inverse).
 std::string Scrambled(std::string bytes);
 
-// No plain state and no record from an earlier test.
+// No plain state, record or state kept aside from an earlier test.
 void RemoveSessionFiles();
 
 // The stand-in emulator's window and its manager's, when they are shown.

@@ -1,8 +1,8 @@
 // Kills the real launcher at random moments of its start, Run, the session, the write-back, the
 // language switch and the exit, with the stand-in emulator beside it, and checks after every next
 // start what a user finds: both emulation files whole, the device's latest start count in the file
-// it came from, no plain state, record or half-written file left, setting.ini and the language
-// files whole. Usage: crash_soak [KILLS] [SEED] [SECONDS]: stops early, and says so, when SECONDS
+// it came from, every earlier state kept beside them whole, no plain state, record or
+// half-written file left, setting.ini and the language files whole. Usage: crash_soak [KILLS] [SEED] [SECONDS]: stops early, and says so, when SECONDS
 // have passed. Prints the kills by phase and every failure; exits 1 when there was one.
 #include <windows.h>
 #include <commctrl.h>
@@ -84,7 +84,8 @@ public:
                         m_endedFirst[phase]);
             total += m_kills[phase];
         }
-        std::printf("kills: %d, failures: %zu\n", total, m_failures.size());
+        std::printf("kills: %d, failures: %zu, at most %d earlier states of one file\n", total, m_failures.size(),
+                    m_earlierStatesSeen);
         for (const std::string& failure : m_failures)
             std::printf("FAILED: %s\n", failure.c_str());
         return m_failures.empty() ? 0 : 1;
@@ -183,6 +184,7 @@ private:
         if (!WaitUntil([] { return !Exists(fs::path(kPlain)) && !Exists(fs::path(kRecord)); }))
             Fail(where, "the plain state or its record is still there");
         CheckStates(where);
+        CheckEarlierStates(where);
         CheckFolder(where, m_folder.Path());
         CheckFolder(where, fs::path(kPlain).parent_path());
         const std::string setting = m_folder.Read(L"setting.ini");
@@ -214,6 +216,29 @@ private:
         m_used = m_folder.Read(L"setting.ini").find("Language=English") != std::string::npos ? 0 : 1;
     }
 
+    // Each earlier state is a whole state of its emulation file, older than the file's own; at
+    // most one more than the three kept (a kill after a write-back, before the oldest went).
+    void CheckEarlierStates(const std::string& where)
+    {
+        const fs::path folder = m_folder.File(L"Earlier states");
+        if (!Exists(folder))
+            return;
+        int kept[2] = {0, 0};
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            const std::wstring name = entry.path().filename().wstring();
+            const int file = name.starts_with(L"PPC_ENS ") ? 0 : name.starts_with(L"PPC_CHS ") ? 1 : -1;
+            const long starts = file < 0 ? -1 : StartsIn(test_host::ReadBinaryFile(entry.path()));
+            if (starts < 0 || starts > m_starts[file])
+                Fail(where, "an earlier state is not whole: " + std::string(name.begin(), name.end()));
+            else
+                ++kept[file];
+        }
+        for (int file = 0; file < 2; ++file)
+            if (kept[file] > 4)
+                Fail(where, "more earlier states than kept: " + std::to_string(kept[file]));
+        m_earlierStatesSeen = std::max({m_earlierStatesSeen, kept[0], kept[1]});
+    }
+
     // How many starts the stand-in has logged, each after saving its count in the state.
     long StartsLogged() const
     {
@@ -241,6 +266,7 @@ private:
     int m_used = 0;  // the emulation file the next Run unpacks: the language's
     long m_loggedBefore = 0;
     int m_kills[kPhases] = {}, m_endedFirst[kPhases] = {};
+    int m_earlierStatesSeen = 0;
     std::vector<std::string> m_failures;
 };
 

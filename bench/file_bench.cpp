@@ -14,9 +14,8 @@
 #include "timing.h"
 
 namespace bench {
-namespace {
 
-void MakeFile(const std::wstring& path, unsigned long long size)
+void MakeBenchFile(const std::wstring& path, unsigned long long size)
 {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -30,6 +29,8 @@ void MakeFile(const std::wstring& path, unsigned long long size)
     }
     CloseHandle(file);
 }
+
+namespace {
 
 void ScrambledCopyOrThrow(const std::wstring& source, const std::wstring& target)
 {
@@ -54,7 +55,7 @@ void CompareSessionCopiesWithPlainCopy(const std::wstring& folder)
     const std::wstring emulation = folder + L"\\bench.dll", plain = folder + L"\\bench.dess";
     const std::wstring copy = folder + L"\\bench-copy.dll", writtenBack = folder + L"\\bench-written-back.dll";
     constexpr unsigned long long kSize = 256ull << 20;
-    MakeFile(emulation, kSize);
+    MakeBenchFile(emulation, kSize);
 
     // Each operation writes a target that does not exist yet, and the four take turns in one
     // loop (in a rotating order), so none inherits a cache or a file the others left warm.
@@ -104,7 +105,7 @@ void MeasureWriteBackPeakMemory(const std::wstring& folder, const std::wstring& 
 {
     const std::wstring plain = folder + L"\\peak.dess", target = folder + L"\\peak.dll";
     constexpr unsigned long long kSize = 1ull << 30;
-    MakeFile(plain, kSize);
+    MakeBenchFile(plain, kSize);
     for (const wchar_t* mode : {L"--peak-baseline", L"--peak-write-back"}) {
         std::wstring command = L"\"" + self + L"\" " + mode + L" \"" + plain + L"\" \"" + target + L"\"";
         STARTUPINFOW startup{};

@@ -5,6 +5,9 @@
 
 namespace bench {
 
+// A file of that size with bytes that do not repeat in a short cycle.
+void MakeBenchFile(const std::wstring& path, unsigned long long size);
+
 void CompareSessionCopiesWithPlainCopy(const std::wstring& folder);
 
 // Runs a write-back of a 1 GiB file in a child process (so nothing else adds to its peak) and

@@ -8,6 +8,7 @@
 #include "file_bench.h"
 #include "language_bench.h"
 #include "scramble_bench.h"
+#include "write_back_bench.h"
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -19,12 +20,17 @@ int wmain(int argc, wchar_t** argv)
         bench::CompareStartupTextsWithOneRead(argv[2]);
         return 0;
     }
+    if (argc == 3 && std::wstring(argv[1]) == L"--write-back") {
+        bench::CompareWriteBackKeepingEarlierStates(argv[2]);
+        return 0;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: kovrin_bench [--texts] <folder for large temporary files>\n");
+        std::fprintf(stderr, "usage: kovrin_bench [--texts | --write-back] <folder for large temporary files>\n");
         return 2;
     }
     bench::CompareScrambleWithMemcpy();
     bench::CompareSessionCopiesWithPlainCopy(argv[1]);
+    bench::CompareWriteBackKeepingEarlierStates(argv[1]);
     bench::CompareStartupTextsWithOneRead(argv[1]);
     std::fflush(stdout);
     bench::MeasureWriteBackPeakMemory(argv[1], self);

@@ -78,16 +78,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     emulator::g_strLaunchedEmulationFile.clear();
 
     FakeDesktop desktop;
-    crash::Disk disk;
-    crash::SessionDisk files(disk, u"D:\\Launcher\\");
-    disk.PutDirectory(u"C:\\WINDOWS");
-    disk.PutDirectory(u"D:\\Launcher");
-    disk.Put(u"D:\\Launcher\\PPC_ENS.dll", Scrambled("english state"));
-    disk.Put(u"D:\\Launcher\\PPC_CHS.dll", Scrambled("chinese state"));
-    disk.Put(kPlainFile, kState);
+    crash::Disk files;
+    files.PutDirectory(u"C:\\WINDOWS");
+    files.PutDirectory(u"D:\\Launcher");
+    files.Put(u"D:\\Launcher\\PPC_ENS.dll", Scrambled("english state"));
+    files.Put(u"D:\\Launcher\\PPC_CHS.dll", Scrambled("chinese state"));
+    files.Put(kPlainFile, kState);
     const std::string record(reinterpret_cast<const char*>(data), size);
-    disk.Put(kRecordFile, record);
-    const auto before = disk.files;
+    files.Put(kRecordFile, record);
+    const auto before = files.entries;
 
     emulator::EmulatorSession session(desktop, files);
     session.ResumeInterruptedSession();
@@ -96,18 +95,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::u16string target = emulator::g_strLaunchedEmulationFile;
     const std::u16string earlier = emulator::EarlierStatesFolder(target);
-    const bool wentBack = !disk.Has(kPlainFile) && !disk.Has(kKeptFile);
+    const bool wentBack = !files.Has(kPlainFile) && !files.Has(kKeptFile);
     if (wentBack) {
         Require(IsFullFilePath(target) && target != kPlainFile && target != kRecordFile);
-        Require(disk.Has(target) && !disk.Has(kRecordFile) && !session.IsLaunched());
-        Require(disk.BytesOf(target) == Scrambled(kState) || HoldsDigestOfState(record));
-    } else if (disk.Has(kKeptFile)) {
-        Require(!disk.Has(kPlainFile) && disk.BytesOf(kKeptFile) == kState && !desktop.messages.empty());
+        Require(files.Has(target) && !files.Has(kRecordFile) && !session.IsLaunched());
+        Require(files.Bytes(target) == Scrambled(kState) || HoldsDigestOfState(record));
+    } else if (files.Has(kKeptFile)) {
+        Require(!files.Has(kPlainFile) && files.Bytes(kKeptFile) == kState && !desktop.messages.empty());
     } else {
-        Require(disk.BytesOf(kPlainFile) == kState && !desktop.messages.empty());
+        Require(files.Bytes(kPlainFile) == kState && !desktop.messages.empty());
     }
     // Nothing else changed: the files the outcome names aside, every entry is as it was.
-    for (const auto& [path, entry] : disk.files) {
+    for (const auto& [path, entry] : files.entries) {
         if (path == kPlainFile || path == kRecordFile || path == kKeptFile || (wentBack && path == target))
             continue;
         auto old = before.find(path);

@@ -69,7 +69,8 @@ public:
     bool Commit(std::u16string_view keepReplacedAs, FileError& error) override
     {
         m_disk.Flush(m_temporary);
-        if (m_disk.held.count(m_target)) {
+        // As the system refuses it: a file held open, or a directory in the target's place.
+        if (m_disk.held.count(m_target) || m_disk.IsDirectory(m_target)) {
             error = FileError{FileError::Kind::AccessDenied, 5};
             return false;
         }
@@ -103,16 +104,16 @@ emulator::LocalTime ClockTime(std::uint32_t seconds)
 
 void Disk::Put(const std::u16string& path, const std::string& bytes)
 {
-    files[path] = File{bytes, bytes, false, m_nextVersion++, m_clock};
+    entries[path] = File{bytes, bytes, false, m_nextVersion++, m_clock};
     wholeContents[path].insert(bytes);
 }
 
-void Disk::PutDirectory(const std::u16string& path) { files[path] = File{{}, {}, true, 0}; }
+void Disk::PutDirectory(const std::u16string& path) { entries[path] = File{{}, {}, true, 0}; }
 
-const std::string* Disk::Bytes(const std::u16string& path) const
+const std::string* Disk::Find(const std::u16string& path) const
 {
-    auto it = files.find(path);
-    return it == files.end() || it->second.directory ? nullptr : &it->second.bytes;
+    auto it = entries.find(path);
+    return it == entries.end() || it->second.directory ? nullptr : &it->second.bytes;
 }
 
 void Disk::StopAfter(int n, StopKind kind)
@@ -124,7 +125,7 @@ void Disk::StopAfter(int n, StopKind kind)
 void Disk::Restart()
 {
     if (m_stopped && m_kind == StopKind::PowerCut) {
-        for (auto& [path, file] : files) {
+        for (auto& [path, file] : entries) {
             if (file.bytes != file.durable) {
                 file.bytes = file.durable;
                 file.version = m_nextVersion++;
@@ -153,14 +154,14 @@ void Disk::End() const
 void Disk::Create(const std::u16string& path)
 {
     Begin();
-    files[path] = File{{}, {}, false, m_nextVersion++, m_clock};
+    entries[path] = File{{}, {}, false, m_nextVersion++, m_clock};
     End();
 }
 
 void Disk::Write(const std::u16string& path, const std::string& bytes)
 {
     Begin();
-    File& file = files.at(path);
+    File& file = entries.at(path);
     file.bytes += bytes;
     file.version = m_nextVersion++;
     file.written = m_clock;
@@ -170,34 +171,34 @@ void Disk::Write(const std::u16string& path, const std::string& bytes)
 void Disk::Flush(const std::u16string& path)
 {
     Begin();
-    files.at(path).durable = files.at(path).bytes;
+    entries.at(path).durable = entries.at(path).bytes;
     End();
 }
 
 void Disk::Replace(const std::u16string& from, const std::u16string& to)
 {
     Begin();
-    File moved = files.at(from);
-    files.erase(from);
+    File moved = entries.at(from);
+    entries.erase(from);
     wholeContents[to].insert(moved.bytes);
-    files[to] = std::move(moved);
+    entries[to] = std::move(moved);
     End();
 }
 
 void Disk::Link(const std::u16string& existing, const std::u16string& newName)
 {
     Begin();
-    files[newName] = files.at(existing);
-    wholeContents[newName].insert(files.at(existing).bytes);
+    entries[newName] = entries.at(existing);
+    wholeContents[newName].insert(entries.at(existing).bytes);
     End();
 }
 
 bool Disk::Delete(const std::u16string& path)
 {
-    if (!files.count(path))
+    if (!entries.count(path))
         return false;
     Begin();
-    files.erase(path);
+    entries.erase(path);
     End();
     return true;
 }
@@ -205,11 +206,11 @@ bool Disk::Delete(const std::u16string& path)
 void Disk::DeleteQuietly(const std::u16string& path)
 {
     // While unwinding from a stop nothing may throw, and a dead program deletes nothing.
-    if (m_stopped || !files.count(path))
+    if (m_stopped || !entries.count(path))
         return;
     if (++m_changes == m_stopAt)
         m_stopped = true;  // done; the program dies at its next change, or has ended by then
-    files.erase(path);
+    entries.erase(path);
 }
 
 std::u16string Disk::NewReplacementName(const std::u16string& target)
@@ -224,7 +225,7 @@ void Disk::RemoveLeftovers(const std::u16string& target)
     const std::u16string folder = ParentOf(target) + u"\\";
     const std::u16string name = target.substr(folder.size());
     std::vector<std::u16string> leftovers;
-    for (const auto& [path, file] : files) {
+    for (const auto& [path, file] : entries) {
         if (file.directory || path.compare(0, folder.size(), folder) != 0)
             continue;
         auto writer = text::ReplacementWriterId(std::u16string_view(path).substr(folder.size()), name);
@@ -238,10 +239,13 @@ void Disk::RemoveLeftovers(const std::u16string& target)
 bool Disk::ParentIsDirectory(const std::u16string& path) const
 {
     const std::u16string parent = ParentOf(path);
-    if (parent.size() <= 2)
-        return true;  // a drive root
-    auto it = files.find(parent);
-    return it != files.end() && it->second.directory;
+    return parent.size() <= 2 || IsDirectory(parent);  // a drive root, or a folder
+}
+
+bool Disk::IsDirectory(const std::u16string& path) const
+{
+    auto it = entries.find(path);
+    return it != entries.end() && it->second.directory;
 }
 
 bool Disk::MayChange(const std::u16string& path) const
@@ -249,144 +253,140 @@ bool Disk::MayChange(const std::u16string& path) const
     return ParentIsDirectory(path) && !readOnlyFolders.count(ParentOf(path));
 }
 
-std::unique_ptr<emulator::InputFile> SessionDisk::OpenExclusive(std::u16string_view path, FileError& error)
+std::unique_ptr<emulator::InputFile> Disk::OpenExclusive(std::u16string_view path, FileError& error)
 {
     const std::u16string key = FullPath(path);
-    const std::string* bytes = m_disk.Bytes(key);
+    const std::string* bytes = Find(key);
     if (!bytes) {
         error = FileError{FileError::Kind::NotFound, 2};
         return nullptr;
     }
-    if (m_disk.held.count(key)) {
+    if (held.count(key)) {
         error = FileError{FileError::Kind::InUse, 32};
         return nullptr;
     }
-    const auto readError = m_disk.readErrorAfter.find(key);
-    return std::make_unique<DiskInput>(*bytes, m_disk.readPiece,
-                                       readError == m_disk.readErrorAfter.end() ? bytes->size() : readError->second);
+    const auto readError = readErrorAfter.find(key);
+    return std::make_unique<DiskInput>(*bytes, readPiece,
+                                       readError == readErrorAfter.end() ? bytes->size() : readError->second);
 }
 
-std::unique_ptr<emulator::ReplacementFile> SessionDisk::CreateReplacement(std::u16string_view target, FileError& error)
+std::unique_ptr<emulator::ReplacementFile> Disk::CreateReplacement(std::u16string_view target, FileError& error)
 {
     const std::u16string key = FullPath(target);
-    if (m_disk.readOnlyTargets.count(key)) {
+    if (readOnlyTargets.count(key)) {
         error = FileError{FileError::Kind::AccessDenied, 5};
         return nullptr;
     }
-    if (!m_disk.MayChange(key)) {
-        error = m_disk.ParentIsDirectory(key) ? FileError{FileError::Kind::AccessDenied, 5} : FileError{FileError::Kind::NotFound, 3};
+    if (!MayChange(key)) {
+        error = ParentIsDirectory(key) ? FileError{FileError::Kind::AccessDenied, 5} : FileError{FileError::Kind::NotFound, 3};
         return nullptr;
     }
-    return std::make_unique<DiskReplacement>(m_disk, key);
+    return std::make_unique<DiskReplacement>(*this, key);
 }
 
-void SessionDisk::RemoveLeftoverReplacements(std::u16string_view target) { m_disk.RemoveLeftovers(FullPath(target)); }
+void Disk::RemoveLeftoverReplacements(std::u16string_view target) { RemoveLeftovers(FullPath(target)); }
 
-bool SessionDisk::FileExists(std::u16string_view path) { return m_disk.files.count(FullPath(path)) != 0; }
+bool Disk::FileExists(std::u16string_view path) { return entries.count(FullPath(path)) != 0; }
 
-bool SessionDisk::DirectoryExists(std::u16string_view path)
-{
-    auto it = m_disk.files.find(FullPath(path));
-    return it != m_disk.files.end() && it->second.directory;
-}
+bool Disk::DirectoryExists(std::u16string_view path) { return IsDirectory(FullPath(path)); }
 
-void SessionDisk::MakeDirectory(std::u16string_view path)
+void Disk::MakeDirectory(std::u16string_view path)
 {
     const std::u16string key = FullPath(path);
-    if (m_disk.files.count(key) || !m_disk.MayChange(key))
+    if (entries.count(key) || !MayChange(key))
         return;
-    m_disk.Begin();
-    m_disk.PutDirectory(key);
-    m_disk.End();
+    Begin();
+    PutDirectory(key);
+    End();
 }
 
-bool SessionDisk::RemoveFile(std::u16string_view path)
+bool Disk::RemoveFile(std::u16string_view path)
 {
     const std::u16string key = FullPath(path);
-    return m_disk.MayChange(key) && !m_disk.held.count(key) && m_disk.Delete(key);
+    return MayChange(key) && !held.count(key) && Delete(key);
 }
 
-bool SessionDisk::RenameFile(std::u16string_view from, std::u16string_view to, FileError& error)
+bool Disk::RenameFile(std::u16string_view from, std::u16string_view to, FileError& error)
 {
     const std::u16string source = FullPath(from), target = FullPath(to);
-    if (m_disk.held.count(source)) {
+    if (held.count(source)) {
         error = FileError{FileError::Kind::InUse, 32};
         return false;
     }
-    if (!m_disk.files.count(source) || m_disk.files.count(target) || !m_disk.MayChange(source) || !m_disk.MayChange(target)) {
+    if (!entries.count(source) || entries.count(target) || !MayChange(source) || !MayChange(target)) {
         error = FileError{FileError::Kind::Other, 183};
         return false;
     }
-    m_disk.Replace(source, target);
+    Replace(source, target);
     return true;
 }
 
-bool SessionDisk::ReplaceKeeping(std::u16string_view target, std::u16string_view replacement,
+bool Disk::ReplaceKeeping(std::u16string_view target, std::u16string_view replacement,
                                  std::u16string_view keepReplacedAs, FileError& error)
 {
     const std::u16string to = FullPath(target), from = FullPath(replacement), keepAs = FullPath(keepReplacedAs);
-    if (!m_disk.Bytes(from)) {
+    if (!Find(from)) {
         error = FileError{FileError::Kind::NotFound, 2};
         return false;
     }
-    const bool keep = !keepReplacedAs.empty() && m_disk.Has(to);
-    if (m_disk.held.count(to) || m_disk.held.count(from) || !m_disk.MayChange(to) || !m_disk.MayChange(from) ||
-        (keep && (m_disk.Has(keepAs) || !m_disk.MayChange(keepAs)))) {
+    const bool keep = !keepReplacedAs.empty() && Has(to);
+    if (held.count(to) || held.count(from) || IsDirectory(to) || !MayChange(to) || !MayChange(from) ||
+        (keep && (Has(keepAs) || !MayChange(keepAs)))) {
         error = FileError{FileError::Kind::AccessDenied, 5};
         return false;
     }
     if (keep)
-        m_disk.Link(to, keepAs);
-    m_disk.Replace(from, to);
+        Link(to, keepAs);
+    Replace(from, to);
     return true;
 }
 
-std::optional<emulator::FileFacts> SessionDisk::Facts(std::u16string_view path)
+std::optional<emulator::FileFacts> Disk::Facts(std::u16string_view path)
 {
-    auto it = m_disk.files.find(FullPath(path));
-    if (it == m_disk.files.end() || it->second.directory)
+    auto it = entries.find(FullPath(path));
+    if (it == entries.end() || it->second.directory)
         return std::nullopt;
     return emulator::FileFacts{it->second.bytes.size(), it->second.version, ClockTime(it->second.written)};
 }
 
-std::vector<std::u16string> SessionDisk::FileNamesIn(std::u16string_view folder)
+std::vector<std::u16string> Disk::FileNamesIn(std::u16string_view folder)
 {
     const std::u16string parent = FullPath(folder);
     std::vector<std::u16string> names;
-    for (const auto& [path, file] : m_disk.files)
+    for (const auto& [path, file] : entries)
         if (!file.directory && ParentOf(path) == parent)
             names.push_back(path.substr(parent.size() + 1));
     return names;
 }
 
-std::u16string SessionDisk::FullPath(std::u16string_view path)
+std::u16string Disk::FullPath(std::u16string_view path)
 {
     if ((path.size() > 1 && path[1] == u':') || (!path.empty() && path[0] == u'\\'))
         return std::u16string(path);
-    return m_currentDirectory + std::u16string(path);
+    return currentDirectory + std::u16string(path);
 }
 
-std::optional<std::string> SessionDisk::ReadSmallFile(std::u16string_view path)
+std::optional<std::string> Disk::ReadSmallFile(std::u16string_view path)
 {
-    const std::string* bytes = m_disk.Bytes(FullPath(path));
+    const std::string* bytes = Find(FullPath(path));
     return bytes ? std::optional<std::string>(*bytes) : std::nullopt;
 }
 
-bool SessionDisk::WriteHiddenFile(std::u16string_view path, std::string_view content, FileError& error)
+bool Disk::WriteHiddenFile(std::u16string_view path, std::string_view content, FileError& error)
 {
     const std::u16string key = FullPath(path);
-    if (!m_disk.MayChange(key) || DirectoryExists(path)) {
-        const bool refused = DirectoryExists(path) || m_disk.readOnlyFolders.count(ParentOf(key));
+    if (!MayChange(key) || DirectoryExists(path)) {
+        const bool refused = DirectoryExists(path) || readOnlyFolders.count(ParentOf(key));
         error = refused ? FileError{FileError::Kind::AccessDenied, 5} : FileError{FileError::Kind::NotFound, 3};
         return false;
     }
     // Opened or created, then written in place: no flush, as the Win32 layer does it.
-    if (!m_disk.files.count(key))
-        m_disk.Create(key);
-    m_disk.Begin();
-    m_disk.files.at(key).bytes = std::string(content);
-    m_disk.files.at(key).hidden = true;
-    m_disk.End();
+    if (!entries.count(key))
+        Create(key);
+    Begin();
+    entries.at(key).bytes = std::string(content);
+    entries.at(key).hidden = true;
+    End();
     return true;
 }
 
@@ -394,7 +394,7 @@ std::vector<text::DirectoryEntry> TextDisk::FindFiles(std::u16string_view patter
 {
     const std::u16string folder = ParentOf(pattern);
     std::vector<text::DirectoryEntry> entries{{u".", true}, {u"..", true}};
-    for (const auto& [path, file] : m_disk.files) {
+    for (const auto& [path, file] : m_disk.entries) {
         if (ParentOf(path) != folder)
             continue;
         const std::u16string name = path.substr(folder.size() + 1);
@@ -406,14 +406,14 @@ std::vector<text::DirectoryEntry> TextDisk::FindFiles(std::u16string_view patter
 
 std::optional<text::Bytes> TextDisk::ReadWholeFile(std::u16string_view path)
 {
-    const std::string* bytes = m_disk.Bytes(std::u16string(path));
+    const std::string* bytes = m_disk.Find(std::u16string(path));
     return bytes ? std::optional<text::Bytes>(*bytes) : std::nullopt;
 }
 
 std::optional<text::FileStamp> TextDisk::StampOf(std::u16string_view path)
 {
-    auto it = m_disk.files.find(std::u16string(path));
-    if (it == m_disk.files.end() || it->second.directory)
+    auto it = m_disk.entries.find(std::u16string(path));
+    if (it == m_disk.entries.end() || it->second.directory)
         return std::nullopt;
     return text::FileStamp{it->second.bytes.size(), it->second.version};
 }
@@ -421,8 +421,8 @@ std::optional<text::FileStamp> TextDisk::StampOf(std::u16string_view path)
 text::WriteResult TextDisk::ReplaceFileContent(std::u16string_view path, std::string_view content)
 {
     const std::u16string target(path);
-    auto it = m_disk.files.find(target);
-    if (!m_disk.ParentIsDirectory(target) || (it != m_disk.files.end() && it->second.directory))
+    auto it = m_disk.entries.find(target);
+    if (!m_disk.ParentIsDirectory(target) || (it != m_disk.entries.end() && it->second.directory))
         return text::WriteResult::Failed(u"access denied");
     DiskReplacement replacement(m_disk, target);
     emulator::FileError ignored;
@@ -434,7 +434,7 @@ text::WriteResult TextDisk::ReplaceFileContent(std::u16string_view path, std::st
 text::WriteResult TextDisk::MakeDirectory(std::u16string_view path)
 {
     const std::u16string key(path);
-    if (m_disk.files.count(key) || !m_disk.ParentIsDirectory(key))
+    if (m_disk.entries.count(key) || !m_disk.ParentIsDirectory(key))
         return text::WriteResult::Failed(u"exists");
     m_disk.Begin();
     m_disk.PutDirectory(key);

@@ -11,8 +11,8 @@
 // that a later cut would lose the tail is what an earlier stop point checks.
 //
 // It also has the failures a real disk has, for the session's own tests: files another process
-// holds open, targets and folders this user may not write, a disk that fills up, and writers of
-// other programs still at work.
+// holds open, targets and folders this user may not write, a disk that fills up, a file that
+// cannot be read to its end, and writers of other programs still at work.
 
 #include <cstdint>
 #include <map>
@@ -30,7 +30,8 @@ enum class StopKind { Kill, PowerCut };
 // Thrown from the change that the program does not survive; every later change is refused too.
 struct Stopped {};
 
-class Disk {
+// Also the emulator session's view of itself; the current directory is the program folder.
+class Disk : public emulator::SessionFiles {
 public:
     struct File {
         std::string bytes;
@@ -41,7 +42,9 @@ public:
         bool hidden = false;
     };
 
-    std::map<std::u16string, File> files;
+    std::map<std::u16string, File> entries;
+    std::u16string currentDirectory = u"D:\\Launcher\\";
+    std::u16string localAppData = u"C:\\Users\\Lin Wei\\AppData\\Local";
     std::set<std::u16string> readOnlyFolders;  // refuse this user's new files, changes and deletions
     std::set<std::u16string> readOnlyTargets;  // cannot be replaced or created
     std::set<std::u16string> held;             // open with no sharing by another process
@@ -55,11 +58,9 @@ public:
 
     void Put(const std::u16string& path, const std::string& bytes);  // on the disk for good
     void PutDirectory(const std::u16string& path);
-    const std::string* Bytes(const std::u16string& path) const;
-    bool Has(const std::u16string& path) const { return files.count(path) != 0; }
-    const std::string& BytesOf(const std::u16string& path) const { return files.at(path).bytes; }
-    // The disk's clock moves a second with every change; a test may set it.
-    void SetClock(std::uint32_t seconds) { m_clock = seconds; }
+    const std::string* Find(const std::u16string& path) const;  // a file's bytes, or null
+    bool Has(const std::u16string& path) const { return entries.count(path) != 0; }
+    const std::string& Bytes(const std::u16string& path) const { return entries.at(path).bytes; }
 
     // Stops the program after the n-th change counted from now (0: never).
     void StopAfter(int n, StopKind kind);
@@ -87,24 +88,6 @@ public:
     bool ParentIsDirectory(const std::u16string& path) const;
     bool MayChange(const std::u16string& path) const;  // its folder is there and takes this user's writes
 
-private:
-    int m_changes = 0;
-    int m_stopAt = 0;
-    StopKind m_kind = StopKind::Kill;
-    bool m_stopped = false;
-    std::uint32_t m_processId = 4100;
-    std::uint64_t m_tick = 1;
-    std::uint64_t m_nextVersion = 1;
-    std::uint32_t m_clock = 0;
-};
-
-// The emulator session's view of the disk; the current directory is the program folder.
-class SessionDisk : public emulator::SessionFiles {
-public:
-    SessionDisk(Disk& disk, std::u16string currentDirectory) : m_disk(disk), m_currentDirectory(std::move(currentDirectory)) {}
-
-    std::u16string localAppData = u"C:\\Users\\Lin Wei\\AppData\\Local";
-
     std::unique_ptr<emulator::InputFile> OpenExclusive(std::u16string_view path, emulator::FileError& error) override;
     std::unique_ptr<emulator::ReplacementFile> CreateReplacement(std::u16string_view target,
                                                                  emulator::FileError& error) override;
@@ -123,9 +106,18 @@ public:
     std::optional<std::string> ReadSmallFile(std::u16string_view path) override;
     bool WriteHiddenFile(std::u16string_view path, std::string_view content, emulator::FileError& error) override;
 
+    bool IsDirectory(const std::u16string& path) const;
+
 private:
-    Disk& m_disk;
-    std::u16string m_currentDirectory;
+
+    int m_changes = 0;
+    int m_stopAt = 0;
+    StopKind m_kind = StopKind::Kill;
+    bool m_stopped = false;
+    std::uint32_t m_processId = 4100;
+    std::uint64_t m_tick = 1;
+    std::uint64_t m_nextVersion = 1;
+    std::uint32_t m_clock = 0;
 };
 
 // The text subsystem's view of the disk and of the program that owns it.
@@ -141,7 +133,7 @@ public:
     std::optional<text::Bytes> ReadWholeFile(std::u16string_view path) override;
     std::optional<text::FileStamp> StampOf(std::u16string_view path) override;
     std::u16string WhyUnreadable(std::u16string_view) override { return {}; }
-    bool PathExists(std::u16string_view path) override { return m_disk.files.count(std::u16string(path)) != 0; }
+    bool PathExists(std::u16string_view path) override { return m_disk.Has(std::u16string(path)); }
     text::WriteResult ReplaceFileContent(std::u16string_view path, std::string_view content) override;
     void RemoveLeftoverReplacements(std::u16string_view path) override { m_disk.RemoveLeftovers(std::u16string(path)); }
     text::WriteResult MakeDirectory(std::u16string_view path) override;

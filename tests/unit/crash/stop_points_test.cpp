@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <memory>
 
 #include "crash_disk.h"
@@ -54,7 +55,7 @@ private:
 
 // One run of the program: its program-wide state starts afresh, as in a new process.
 struct Run {
-    explicit Run(Disk& disk) : files(disk, kFolder), platform(disk, kFolder + u"PC_Kovrin3.0.exe"), desktop(platform)
+    explicit Run(Disk& disk) : files(disk), platform(disk, kFolder + u"PC_Kovrin3.0.exe"), desktop(platform)
     {
         emulator::g_strTempStateFile.clear();
         emulator::g_strEmulationFile.clear();
@@ -72,7 +73,7 @@ struct Run {
         session->ResumeInterruptedSession();
     }
 
-    SessionDisk files;
+    Disk& files;  // the program folder is the current directory
     TextDisk platform;
     RunDesktop desktop;
     std::unique_ptr<emulator::EmulatorSession> session;
@@ -120,16 +121,8 @@ struct Machine {
         disk.Put(emulator::g_strTempStateFile, latest);  // the file it was started on
     }
     // Its save goes wrong: what it leaves is no good state, and the last good one stays the latest.
-    void EmulatorBreaksSave(const std::string& left, std::uint32_t exitCode)
-    {
-        disk.Put(emulator::g_strTempStateFile, left);
-        *run->desktop.emulatorExitCode = exitCode;
-    }
-    std::vector<emulator::EarlierState> EarlierStates()
-    {
-        crash::SessionDisk files(disk, kFolder);
-        return emulator::ListEarlierStates(files, kEnglishFile);
-    }
+    void EmulatorBreaksSave(const std::string& left) { disk.Put(emulator::g_strTempStateFile, left); }
+    std::vector<emulator::EarlierState> EarlierStates() { return emulator::ListEarlierStates(disk, kEnglishFile); }
     void EmulatorQuits()
     {
         run->desktop.Close(u"Device Emulator");
@@ -167,18 +160,18 @@ bool WasTold(const Machine& machine, const std::u16string& path)
 std::string WhereTheStateIs(const Machine& machine, const Flow& flow)
 {
     const Disk& disk = machine.disk;
-    if (const auto* bytes = disk.Bytes(kEnglishFile); bytes && *bytes == Scrambled(machine.latest))
+    if (const auto* bytes = disk.Find(kEnglishFile); bytes && *bytes == Scrambled(machine.latest))
         return "emulation file";
     for (const std::u16string& place : kPlainPlaces) {
-        const auto* plain = disk.Bytes(place);
-        const auto* record = disk.Bytes(place + u".origin");
+        const auto* plain = disk.Find(place);
+        const auto* record = disk.Find(place + u".origin");
         if (plain && *plain == machine.latest && (flow.startsWithUnknownPlainState || (record && record->size() > 2)))
             return "plain state";
-        for (const auto& [path, file] : disk.files)
+        for (const auto& [path, file] : disk.entries)
             if (path.starts_with(place + u".unsaved-") && file.bytes == machine.latest && WasTold(machine, path))
                 return "kept aside";
     }
-    for (const auto& [path, file] : disk.files)
+    for (const auto& [path, file] : disk.entries)
         if (flow.latestMayBeEarlierState && path.starts_with(kEarlierStates + u"\\") && file.bytes == Scrambled(machine.latest))
             return "earlier state";
     return {};
@@ -197,7 +190,7 @@ bool KeptAsideAndTold(const Machine& machine, const std::u16string& path)
 // Whether every file the program replaces whole holds one of its whole contents.
 std::string TornFile(const Disk& disk)
 {
-    for (const auto& [path, file] : disk.files) {
+    for (const auto& [path, file] : disk.entries) {
         auto whole = disk.wholeContents.find(path);
         if (!file.directory && whole != disk.wholeContents.end() && !whole->second.count(file.bytes))
             return std::string(path.begin(), path.end());
@@ -213,13 +206,13 @@ std::string StrayFile(const Machine& machine, const Flow& flow)
         u"C:\\WINDOWS", u"D:\\Launcher", kEnglishFile, kChineseFile, kSetting, kLanguageFolder,
         kLanguageFolder + u"\\PC_Kovrin_CH.ini", kLanguageFolder + u"\\PC_Kovrin_EN.ini", u"C:\\StorageCard", kFlagFile,
         kLocalAppData, kUserFolder};
-    for (const auto& [path, file] : machine.disk.files) {
+    for (const auto& [path, file] : machine.disk.entries) {
         const bool keptAside = (flow.startsWithUnknownPlainState || flow.keepsBrokenSave) && KeptAsideAndTold(machine, path);
         const bool earlier = path == kEarlierStates || (path.starts_with(kEarlierStates + u"\\") && !file.directory);
         if (!expected.count(path) && !keptAside && !earlier)
             return std::string(path.begin(), path.end());
     }
-    const auto* flag = machine.disk.Bytes(kFlagFile);
+    const auto* flag = machine.disk.Find(kFlagFile);
     if (!flag || (*flag != "0" && *flag != "1"))
         return "SN.dat torn";
     return {};
@@ -228,7 +221,7 @@ std::string StrayFile(const Machine& machine, const Flow& flow)
 std::map<std::u16string, std::string> Contents(const Disk& disk)
 {
     std::map<std::u16string, std::string> contents;
-    for (const auto& [path, file] : disk.files)
+    for (const auto& [path, file] : disk.entries)
         contents[path] = file.bytes;
     return contents;
 }
@@ -338,102 +331,99 @@ void StartedAndRunning(Machine& machine)
     machine.EmulatorSaves(SampleState(5101, 3));
 }
 
-// The emulator ran, left its state file with `left` and quit, as the watch tick finds it.
-void RanAndLeft(Machine& machine, const std::string* left, std::uint32_t exitCode = 0)
+// The emulator ran and quit, as the watch tick finds it: having left `left` in its state file
+// (nothing: it wrote nothing), with its exit code.
+void RanAndLeft(Machine& machine, std::optional<std::string> left, std::uint32_t exitCode = 0)
 {
     machine.Start();
     machine.RunEmulator();
     if (left)
-        machine.EmulatorBreaksSave(*left, exitCode);
+        machine.EmulatorBreaksSave(*left);
+    *machine.run->desktop.emulatorExitCode = exitCode;
     machine.EmulatorQuits();
 }
-
-void WatchTick(Machine& machine) { machine.run->session->OnWatchTick(); }
 
 std::string Unless(bool ok, const char* what) { return ok ? std::string() : std::string(what); }
 
 // The emulation file as the machine was made: never written since.
-bool EmulationFileUntouched(const Machine& machine) { return machine.disk.files.at(kEnglishFile).version == 1; }
+bool EmulationFileUntouched(const Machine& machine) { return machine.disk.entries.at(kEnglishFile).version == 1; }
 
 const std::u16string kKeptAside = kPlainFile + u".unsaved-001";
 const std::string kTornSave = SampleState(5501, 7).substr(0, 2000);
 
+// A broken save as the tick finds it: the emulation file untouched, what the emulator left (and
+// its temporary file, when it left one) kept aside and told.
+Flow BrokenSave(std::string name, std::function<void(Machine&)> setup, std::string left, std::string temporary = {})
+{
+    Flow flow{std::move(name), std::move(setup), [](Machine& m) { m.run->session->OnWatchTick(); }};
+    flow.keepsBrokenSave = true;
+    flow.outcome = [left, temporary](Machine& m) {
+        return Unless(EmulationFileUntouched(m) && m.disk.Find(kKeptAside) && m.disk.Bytes(kKeptAside) == left &&
+                          (temporary.empty() || m.disk.Bytes(kKeptAside + u".tmp") == temporary) && WasTold(m, kKeptAside) &&
+                          WasTold(m, kEnglishFile),
+                      "the broken save was not kept aside and told");
+    };
+    return flow;
+}
+
 // The flows of this program's earlier states and of the emulator's broken saves.
 std::vector<Flow> EarlierStateFlows()
 {
-    std::vector<Flow> flows(5);
-    flows[0].name = "write-back keeping three earlier states, the oldest removed";
-    flows[0].setup = [](Machine& m) {
-        m.Start();
-        m.disk.PutDirectory(kEarlierStates);
-        for (int n = 1; n <= 3; ++n)
-            m.disk.Put(kEarlierStates + u"\\PPC_ENS 2026-12-10 08.00.0" + char16_t(u'0' + n) + u".dll",
-                       Scrambled(SampleState(4000 + n, n)));
-        m.RunEmulator();
-        m.EmulatorSaves(SampleState(5101, 3));
-        m.EmulatorQuits();
-    };
-    flows[0].action = WatchTick;
-    flows[0].outcome = [](Machine& m) {
+    auto tick = [](Machine& m) { m.run->session->OnWatchTick(); };
+    std::vector<Flow> flows;
+    flows.push_back({"write-back keeping three earlier states, the oldest removed", [](Machine& m) {
+                         m.Start();
+                         m.disk.PutDirectory(kEarlierStates);
+                         for (char16_t n : {u'1', u'2', u'3'})
+                             m.disk.Put(kEarlierStates + u"\\PPC_ENS 2026-12-10 08.00.0" + n + u".dll", Scrambled(SampleState(4000 + n, 1)));
+                         m.RunEmulator();
+                         m.EmulatorSaves(SampleState(5101, 3));
+                         m.EmulatorQuits();
+                     }, tick});
+    flows.back().outcome = [](Machine& m) {
         const auto states = m.EarlierStates();
-        return Unless(states.size() == 3 && m.disk.BytesOf(states[0].path) == Scrambled(SampleState(5003, 1)) &&
+        return Unless(states.size() == 3 && m.disk.Bytes(states[0].path) == Scrambled(SampleState(5003, 1)) &&
                           states[2].written.second == 2,
                       "not the newest three earlier states, the replaced one first");
     };
 
-    flows[1].name = "session that changed nothing";
-    flows[1].setup = [](Machine& m) { RanAndLeft(m, nullptr); };
-    flows[1].action = WatchTick;
-    flows[1].outcome = [](Machine& m) {
-        return Unless(EmulationFileUntouched(m) && m.EarlierStates().empty() && !m.disk.Has(kPlainFile),
-                      "an unchanged state was written back");
-    };
-
-    flows[2].name = "broken save: an empty file";
-    flows[2].setup = [](Machine& m) {
-        const std::string empty;
-        RanAndLeft(m, &empty);
-    };
-    flows[2].action = WatchTick;
-    flows[2].keepsBrokenSave = true;
-    flows[2].outcome = [](Machine& m) {
-        return Unless(EmulationFileUntouched(m) && m.disk.Has(kKeptAside) && m.disk.BytesOf(kKeptAside).empty() &&
-                          WasTold(m, kKeptAside) && !m.disk.Has(kPlainFile),
-                      "the empty save was not kept aside and told");
-    };
-
-    flows[3].name = "broken save: failed, its temporary file left";
-    flows[3].setup = [](Machine& m) {
-        RanAndLeft(m, &kTornSave, 1);
+    for (const std::uint32_t exitCode : {0u, 1u}) {
+        // An emulator that changed nothing broke nothing, whatever its exit code.
+        flows.push_back({exitCode ? "session that changed nothing, its emulator failing" : "session that changed nothing",
+                         [exitCode](Machine& m) { RanAndLeft(m, std::nullopt, exitCode); }, tick});
+        flows.back().outcome = [](Machine& m) {
+            return Unless(EmulationFileUntouched(m) && m.EarlierStates().empty() && !m.disk.Has(kPlainFile) && m.told.empty(),
+                          "an unchanged state was written back, or the user told");
+        };
+    }
+    flows.push_back(BrokenSave("broken save: an empty file", [](Machine& m) { RanAndLeft(m, ""); }, ""));
+    flows.push_back(BrokenSave("broken save: failed, its temporary file left", [](Machine& m) {
+        RanAndLeft(m, kTornSave, 1);
         m.disk.Put(kPlainFile + u".tmp", SampleState(5501, 7));
-    };
-    flows[3].action = WatchTick;
-    flows[3].keepsBrokenSave = true;
+    }, kTornSave, SampleState(5501, 7)));
     // Stopped before its first change marks the save as failed, the next start cannot know and
     // writes it back: the good state is then the newest earlier state.
-    flows[3].latestMayBeEarlierState = true;
-    flows[3].outcome = [](Machine& m) {
-        return Unless(EmulationFileUntouched(m) && m.disk.Has(kKeptAside) && m.disk.BytesOf(kKeptAside) == kTornSave &&
-                          m.disk.BytesOf(kKeptAside + u".tmp") == SampleState(5501, 7) && WasTold(m, kKeptAside),
-                      "the failed save and its temporary file were not kept aside and told");
-    };
+    flows.back().latestMayBeEarlierState = true;
+    flows.push_back(BrokenSave("broken save: cannot be read to its end", [](Machine& m) {
+        RanAndLeft(m, kTornSave);
+        m.disk.readErrorAfter[kPlainFile] = 1000;
+    }, kTornSave));
 
-    flows[4].name = "restore of an earlier state";
-    flows[4].setup = [](Machine& m) {
-        m.Start();
-        m.disk.PutDirectory(kEarlierStates);
-        m.disk.Put(kEarlierStates + u"\\PPC_ENS 2026-12-10 08.00.00.dll", Scrambled(SampleState(4444, 9)));
-        m.latest = SampleState(4444, 9);  // the state the user goes back to
-    };
-    flows[4].action = [](Machine& m) {
-        emulator::FileError error;
-        emulator::RestoreEarlierState(m.run->files, kEnglishFile, m.EarlierStates().front(), error);
-    };
-    flows[4].latestMayBeEarlierState = true;
-    flows[4].outcome = [](Machine& m) {
+    flows.push_back({"restore of an earlier state", [](Machine& m) {
+                         m.Start();
+                         m.disk.PutDirectory(kEarlierStates);
+                         m.disk.Put(kEarlierStates + u"\\PPC_ENS 2026-12-10 08.00.00.dll", Scrambled(SampleState(4444, 9)));
+                         m.latest = SampleState(4444, 9);  // the state the user goes back to
+                     },
+                     [](Machine& m) {
+                         emulator::FileError error;
+                         emulator::RestoreEarlierState(m.disk, kEnglishFile, m.EarlierStates().front(), error);
+                     }});
+    flows.back().latestMayBeEarlierState = true;
+    flows.back().outcome = [](Machine& m) {
         const auto states = m.EarlierStates();
-        return Unless(m.disk.BytesOf(kEnglishFile) == Scrambled(SampleState(4444, 9)) && states.size() == 1 &&
-                          m.disk.BytesOf(states[0].path) == Scrambled(SampleState(5003, 1)),
+        return Unless(m.disk.Bytes(kEnglishFile) == Scrambled(SampleState(4444, 9)) && states.size() == 1 &&
+                          m.disk.Bytes(states[0].path) == Scrambled(SampleState(5003, 1)),
                       "the earlier state is not back, or the replaced one not kept");
     };
     return flows;

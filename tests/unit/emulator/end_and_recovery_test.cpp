@@ -18,8 +18,8 @@ TEST_F(EndEmulatorTest, LanguageSwitchWritesBackEndsProgramsAndLeavesTheSessionT
     EndEmulator(desktop, files, EndVariant::LanguageSwitch);
 
     EXPECT_EQ(desktop.terminated.size(), 2u);
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled("before the switch"));
-    EXPECT_TRUE(disk.Has(kPlainFile));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("before the switch"));
+    EXPECT_TRUE(files.Has(kPlainFile));
     EXPECT_TRUE(session.IsLaunched());
     EXPECT_EQ(desktop.sleptMilliseconds, 0u);
 
@@ -27,20 +27,20 @@ TEST_F(EndEmulatorTest, LanguageSwitchWritesBackEndsProgramsAndLeavesTheSessionT
     ReloadEmulationFile(desktop);
     session.OnWatchTick();
     EXPECT_FALSE(session.IsLaunched());
-    EXPECT_FALSE(disk.Has(kPlainFile));
-    EXPECT_FALSE(disk.Has(kChineseFile)) << "the state goes back where it came from";
+    EXPECT_FALSE(files.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kChineseFile)) << "the state goes back where it came from";
 }
 
 TEST_F(EndEmulatorTest, WithoutASessionOnlyFoundWindowsAreEndedAndNothingIsWaitedFor)
 {
     desktop.Open(u"设备仿真器管理器");
     desktop.Open(u"Device Emulator");
-    const auto before = disk.files;
+    const auto before = files.entries;
     EndEmulator(desktop, files, EndVariant::LanguageSwitch);
     EXPECT_EQ(desktop.terminated.size(), 2u);
     EXPECT_TRUE(desktop.askedToClose.empty());
-    EXPECT_EQ(disk.files.size(), before.size());
-    EXPECT_EQ(disk.replacementsCommitted, 0);
+    EXPECT_EQ(files.entries.size(), before.size());
+    EXPECT_EQ(files.replacementsCommitted, 0);
 }
 
 // The emulator saves what the user did when it is closed normally: it is asked first, and what
@@ -53,7 +53,7 @@ TEST_F(EndEmulatorTest, RunningEmulatorIsAskedToCloseBeforeTheStateGoesBackAndIt
     EndEmulator(desktop, files, EndVariant::LanguageSwitch);
     EXPECT_EQ(desktop.askedToClose.size(), 1u);
     EXPECT_EQ(desktop.terminated.size(), 1u);
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled("as it was"));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("as it was"));
     session.OnWatchTick();
     ASSERT_FALSE(session.IsLaunched());
 
@@ -69,9 +69,9 @@ TEST_F(EndEmulatorTest, RunningEmulatorIsAskedToCloseBeforeTheStateGoesBackAndIt
     };
     EndEmulator(desktop, files, EndVariant::Close);
     EXPECT_EQ(given, kEmulatorCloseWaitMs);
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled("saved as it closed"));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("saved as it closed"));
     EXPECT_EQ(desktop.terminated.size(), 1u) << "only the manager is ended by force";
-    EXPECT_FALSE(disk.Has(kPlainFile) || disk.Has(kRecordFile));
+    EXPECT_FALSE(files.Has(kPlainFile) || files.Has(kRecordFile));
 }
 
 TEST_F(EndEmulatorTest, CloseWritesBackThenRemovesThePlainFile)
@@ -79,9 +79,9 @@ TEST_F(EndEmulatorTest, CloseWritesBackThenRemovesThePlainFile)
     Launch();
     EmulatorSaves("at close");
     EndEmulator(desktop, files, EndVariant::Close);
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled("at close"));
-    EXPECT_FALSE(disk.Has(kPlainFile));
-    EXPECT_FALSE(disk.Has(kRecordFile));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("at close"));
+    EXPECT_FALSE(files.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kRecordFile));
     EXPECT_EQ(desktop.terminated.size(), 1u);
     EXPECT_EQ(desktop.sleptMilliseconds, 200u);
     EXPECT_TRUE(desktop.messages.empty());
@@ -91,21 +91,21 @@ TEST_F(EndEmulatorTest, CloseRetriesWhenTheEmulatorHeldItsStateUntilEnded)
 {
     Launch();
     EmulatorSaves("held to the end");
-    disk.held.insert(kPlainFile);
-    desktop.onTerminate = [&](const std::u16string&) { disk.held.clear(); };
+    files.held.insert(kPlainFile);
+    desktop.onTerminate = [&](const std::u16string&) { files.held.clear(); };
     EndEmulator(desktop, files, EndVariant::Close);
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled("held to the end"));
-    EXPECT_FALSE(disk.Has(kPlainFile));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("held to the end"));
+    EXPECT_FALSE(files.Has(kPlainFile));
 }
 
 TEST_F(EndEmulatorTest, CloseKeepsTheStateAndSaysWhereWhenItCannotGoBack)
 {
     Launch();
     EmulatorSaves("precious");
-    disk.readOnlyTargets.insert(kEnglishFile);
+    files.readOnlyTargets.insert(kEnglishFile);
     EndEmulator(desktop, files, EndVariant::Close);
-    EXPECT_EQ(disk.BytesOf(kPlainFile), "precious");
-    EXPECT_TRUE(disk.Has(kRecordFile));
+    EXPECT_EQ(files.Bytes(kPlainFile), "precious");
+    EXPECT_TRUE(files.Has(kRecordFile));
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_NE(desktop.messages[0].find(kEnglishFile), std::u16string::npos);
     EXPECT_NE(desktop.messages[0].find(kPlainFile), std::u16string::npos);
@@ -116,7 +116,7 @@ TEST_F(EndEmulatorTest, OwnMessagesFollowTheChosenLanguage)
     desktop.storedLanguage = u"中文";
     Launch();
     EmulatorSaves("changed");
-    disk.readOnlyTargets.insert(kEnglishFile);
+    files.readOnlyTargets.insert(kEnglishFile);
     EndEmulator(desktop, files, EndVariant::Close);
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_NE(desktop.messages[0].find(u"设备状态"), std::u16string::npos);
@@ -130,19 +130,19 @@ protected:
         g_strTempStateFile = kPlainFile;
         FileError error;
         ASSERT_TRUE(WriteSessionRecord(files, SessionRecord{origin}, error));
-        disk.Put(kPlainFile, state);
+        files.Put(kPlainFile, state);
         g_strLaunchedEmulationFile.clear();
     }
 };
 
 TEST_F(RecoveryTest, NextStartCompletesAnInterruptedSession)
 {
-    disk.Put(kChineseFile, "old chinese state");
+    files.Put(kChineseFile, "old chinese state");
     LeaveInterruptedSession(kChineseFile, "saved before the crash");
     session.ResumeInterruptedSession();
-    EXPECT_EQ(disk.BytesOf(kChineseFile), Scrambled("saved before the crash"));
-    EXPECT_FALSE(disk.Has(kPlainFile));
-    EXPECT_FALSE(disk.Has(kRecordFile));
+    EXPECT_EQ(files.Bytes(kChineseFile), Scrambled("saved before the crash"));
+    EXPECT_FALSE(files.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kRecordFile));
     EXPECT_FALSE(session.IsLaunched());
 }
 
@@ -153,30 +153,30 @@ TEST_F(RecoveryTest, EmulatorStillRunningFromTheEarlierRunIsWatchedAsOurs)
     session.ResumeInterruptedSession();
     EXPECT_TRUE(session.IsLaunched());
     EXPECT_TRUE(desktop.timerRunning);
-    EXPECT_FALSE(disk.Has(kChineseFile));
+    EXPECT_FALSE(files.Has(kChineseFile));
 
     EmulatorSaves("saved at its end");
     EmulatorQuits();
     session.OnWatchTick();
     EXPECT_FALSE(session.IsLaunched());
-    EXPECT_EQ(disk.BytesOf(kChineseFile), Scrambled("saved at its end"));
+    EXPECT_EQ(files.Bytes(kChineseFile), Scrambled("saved at its end"));
 }
 
 TEST_F(RecoveryTest, RunNeverUnpacksOverAStateThatHasNotGoneBack)
 {
     LeaveInterruptedSession(kChineseFile, "earlier state");
-    disk.readOnlyTargets.insert(kChineseFile);
+    files.readOnlyTargets.insert(kChineseFile);
     session.RunEmulator();
-    EXPECT_EQ(disk.BytesOf(kPlainFile), "earlier state");
+    EXPECT_EQ(files.Bytes(kPlainFile), "earlier state");
     EXPECT_EQ(desktop.ShellCallsTo(u"DeviceEmulator.exe"), 0);
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_NE(desktop.messages[0].find(kChineseFile), std::u16string::npos);
 
-    disk.readOnlyTargets.clear();
+    files.readOnlyTargets.clear();
     desktop.messages.clear();
     session.RunEmulator();
-    EXPECT_EQ(disk.BytesOf(kChineseFile), Scrambled("earlier state")) << "the earlier state went home first";
-    EXPECT_EQ(disk.BytesOf(kPlainFile), englishState);
+    EXPECT_EQ(files.Bytes(kChineseFile), Scrambled("earlier state")) << "the earlier state went home first";
+    EXPECT_EQ(files.Bytes(kPlainFile), englishState);
     EXPECT_EQ(g_strLaunchedEmulationFile, kEnglishFile);
     EXPECT_TRUE(session.IsLaunched());
 }
@@ -184,48 +184,48 @@ TEST_F(RecoveryTest, RunNeverUnpacksOverAStateThatHasNotGoneBack)
 TEST_F(RecoveryTest, PlainFileOfUnknownOriginIsKeptAsideAndNamed)
 {
     g_strTempStateFile = kPlainFile;
-    disk.Put(kPlainFile, "whose is this");
+    files.Put(kPlainFile, "whose is this");
     session.ResumeInterruptedSession();
     const std::u16string keptAs = kPlainFile + u".unsaved-001";
-    ASSERT_TRUE(disk.Has(keptAs));
-    EXPECT_EQ(disk.BytesOf(keptAs), "whose is this");
+    ASSERT_TRUE(files.Has(keptAs));
+    EXPECT_EQ(files.Bytes(keptAs), "whose is this");
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_NE(desktop.messages[0].find(keptAs), std::u16string::npos);
 
-    disk.Put(kPlainFile, "another one");
+    files.Put(kPlainFile, "another one");
     session.RunEmulator();
-    EXPECT_EQ(disk.BytesOf(kPlainFile + u".unsaved-002"), "another one");
-    EXPECT_EQ(disk.BytesOf(kPlainFile), englishState);
+    EXPECT_EQ(files.Bytes(kPlainFile + u".unsaved-002"), "another one");
+    EXPECT_EQ(files.Bytes(kPlainFile), englishState);
 }
 
 TEST_F(RecoveryTest, StartRemovesWhatKilledWritesLeftBesideTheSessionsFiles)
 {
     LeaveInterruptedSession(kChineseFile, "still in use");
     desktop.Open(u"Device Emulator");  // no write-back now: only the start's own clean-up runs
-    disk.runningProcesses = {88};
+    files.runningProcesses = {88};
     const std::u16string ended[] = {kPlainFile + u".77-1-0.tmp", kRecordFile + u".77-2-0.tmp",
                                     kEnglishFile + u".77-3-0.tmp", kChineseFile + u".77-4-1.tmp"};
     const std::u16string kept[] = {kChineseFile + u".88-4-0.tmp", kPlainFile + u".unsaved-001",
                                    kChineseFile + u".bak", u"D:\\Launcher\\other.dll.77-1-0.tmp"};
     for (const auto& path : ended)
-        disk.Put(path, "partial");
+        files.Put(path, "partial");
     for (const auto& path : kept)
-        disk.Put(path, "keep");
+        files.Put(path, "keep");
     session.ResumeInterruptedSession();
     for (const auto& path : ended)
-        EXPECT_FALSE(disk.Has(path)) << std::string(path.begin(), path.end());
+        EXPECT_FALSE(files.Has(path)) << std::string(path.begin(), path.end());
     for (const auto& path : kept)
-        EXPECT_TRUE(disk.Has(path)) << std::string(path.begin(), path.end());
-    EXPECT_EQ(disk.BytesOf(kPlainFile), "still in use");
+        EXPECT_TRUE(files.Has(path)) << std::string(path.begin(), path.end());
+    EXPECT_EQ(files.Bytes(kPlainFile), "still in use");
     EXPECT_TRUE(session.IsLaunched());
 }
 
 TEST_F(RecoveryTest, StaleRecordWithoutAPlainFileIsRemoved)
 {
     LeaveInterruptedSession(kChineseFile, "x");
-    disk.files.erase(kPlainFile);
+    files.entries.erase(kPlainFile);
     session.ResumeInterruptedSession();
-    EXPECT_FALSE(disk.Has(kRecordFile));
+    EXPECT_FALSE(files.Has(kRecordFile));
     EXPECT_FALSE(session.IsLaunched());
 }
 
@@ -236,21 +236,20 @@ TEST_F(RecoveryTest, RecordNamingNoFileOfOursKeepsTheStateAside)
     const std::u16string records[] = {u"PPC_ENS.dll", std::u16string(u"D:\\Launcher\\PPC_ENS.dll\0x", 25),
                                       u"c:\\windows\\WINSETUP.DESS", kRecordFile};
     for (const std::u16string& record : records) {
-        disk.files.erase(kPlainFile + u".unsaved-001");
+        files.entries.erase(kPlainFile + u".unsaved-001");
         LeaveInterruptedSession(record, "saved before the crash");
         session.ResumeInterruptedSession();
-        EXPECT_EQ(disk.BytesOf(kPlainFile + u".unsaved-001"), "saved before the crash");
-        EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled(englishState));
-        EXPECT_FALSE(disk.Has(kPlainFile));
+        EXPECT_EQ(files.Bytes(kPlainFile + u".unsaved-001"), "saved before the crash");
+        EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled(englishState));
+        EXPECT_FALSE(files.Has(kPlainFile));
     }
     EXPECT_EQ(desktop.messages.size(), std::size(records));
 }
 
 TEST(SessionRecord, KeepsAnyPathAndWhatTheStateWasExactly)
 {
-    crash::Disk disk;
-    crash::SessionDisk files(disk, u"D:\\");
-    disk.PutDirectory(u"C:\\WINDOWS");
+    crash::Disk files;
+    files.PutDirectory(u"C:\\WINDOWS");
     g_strTempStateFile = kPlainFile;
     SessionRecord record{u"E:\\Ünïcode 文件夹\\😀\\PPC_ENS.dll"};
     record.saved = StateFingerprint{{0x01, 0xfe, 0x80}, FileFacts{1ull << 40, 0xFFFFFFFFFFFFFFFFull, {}}};
@@ -265,7 +264,7 @@ TEST(SessionRecord, KeepsAnyPathAndWhatTheStateWasExactly)
         EXPECT_EQ(read->saved->facts, record.saved->facts);
         EXPECT_EQ(read->suspect, suspect);
     }
-    disk.Put(kRecordFile, "garbage");
+    files.Put(kRecordFile, "garbage");
     EXPECT_EQ(ReadSessionRecord(files), std::nullopt);
 }
 
@@ -281,13 +280,13 @@ TEST_F(StorageFolderTest, FlagFileHoldsTheLanguageByteAlone)
     desktop.storedLanguage = u"中文";
     ASSERT_TRUE(PrepareStorageFolder(desktop, files, true));
     EXPECT_TRUE(files.DirectoryExists(u"C:\\StorageCard"));
-    EXPECT_EQ(disk.BytesOf(kFlagFile), "0");
-    EXPECT_TRUE(disk.files[kFlagFile].hidden);
+    EXPECT_EQ(files.Bytes(kFlagFile), "0");
+    EXPECT_TRUE(files.entries[kFlagFile].hidden);
 
-    disk.files[kFlagFile].bytes = "a longer earlier content";
+    files.entries[kFlagFile].bytes = "a longer earlier content";
     desktop.storedLanguage = u"English";
     ASSERT_TRUE(PrepareStorageFolder(desktop, files, false));
-    EXPECT_EQ(disk.BytesOf(kFlagFile), "1") << "the language byte is the last byte";
+    EXPECT_EQ(files.Bytes(kFlagFile), "1") << "the language byte is the last byte";
 }
 
 }  // namespace

@@ -42,70 +42,70 @@ TEST_F(XorFileCopyTest, UnpackAndUnchangedWriteBackReproduceTheFileByteForByte)
 {
     g_strLaunchedEmulationFile = kChineseFile;
     ASSERT_TRUE(XorFileCopy(files, desktop, kEnglishFile, CopyDirection::Unpack).Ok());
-    EXPECT_EQ(disk.BytesOf(kPlainFile), englishState);
+    EXPECT_EQ(files.Bytes(kPlainFile), englishState);
     ASSERT_TRUE(XorFileCopy(files, desktop, kPlainFile, CopyDirection::WriteBack).Ok());
-    EXPECT_EQ(disk.BytesOf(kChineseFile), disk.BytesOf(kEnglishFile));
+    EXPECT_EQ(files.Bytes(kChineseFile), files.Bytes(kEnglishFile));
     EXPECT_TRUE(desktop.messages.empty());
 }
 
 TEST_F(XorFileCopyTest, EmptyFileUnpacksToEmptyFile)
 {
-    disk.Put(kEnglishFile, "");
+    files.Put(kEnglishFile, "");
     ASSERT_TRUE(XorFileCopy(files, desktop, kEnglishFile, CopyDirection::Unpack).Ok());
-    EXPECT_EQ(disk.BytesOf(kPlainFile), "");
+    EXPECT_EQ(files.Bytes(kPlainFile), "");
 }
 
 TEST_F(XorFileCopyTest, MissingOrHeldSourceIsToldOnlyWhenUnpacking)
 {
-    disk.files.erase(kEnglishFile);
+    files.entries.erase(kEnglishFile);
     EXPECT_EQ(XorFileCopy(files, desktop, kEnglishFile, CopyDirection::Unpack).failed, CopyResult::Failed::SourceOpen);
     EXPECT_EQ(desktop.messages, std::vector<std::u16string>{u"Please make sure the file exists"});
 
-    disk.Put(kPlainFile, "state");
-    disk.held.insert(kPlainFile);
+    files.Put(kPlainFile, "state");
+    files.held.insert(kPlainFile);
     g_strLaunchedEmulationFile = kEnglishFile;
     EXPECT_EQ(XorFileCopy(files, desktop, kPlainFile, CopyDirection::WriteBack).failed, CopyResult::Failed::SourceOpen);
     EXPECT_EQ(desktop.messages.size(), 1u);
-    EXPECT_FALSE(disk.Has(kEnglishFile));
+    EXPECT_FALSE(files.Has(kEnglishFile));
 }
 
 TEST_F(XorFileCopyTest, UnpackTargetThatCannotBeWrittenShowsTheFileError)
 {
-    disk.readOnlyTargets.insert(kPlainFile);
+    files.readOnlyTargets.insert(kPlainFile);
     EXPECT_EQ(XorFileCopy(files, desktop, kEnglishFile, CopyDirection::Unpack).failed, CopyResult::Failed::Target);
     EXPECT_EQ(desktop.fileErrors, std::vector<std::u16string>{kPlainFile});
 }
 
 TEST_F(XorFileCopyTest, TargetIsOldOrNewWheneverTheWriteStops)
 {
-    const std::string oldTarget = disk.BytesOf(kEnglishFile);
+    const std::string oldTarget = files.Bytes(kEnglishFile);
     const std::string changed = SampleState(10007, 2);
     g_strLaunchedEmulationFile = kEnglishFile;
     // Killed at each change before the last, the replace that puts the new content in place.
     for (int stop = 1;; ++stop) {
-        disk.Put(kPlainFile, changed);
-        disk.Put(kEnglishFile, oldTarget);
-        const int before = disk.Changes();
-        disk.StopAfter(stop, crash::StopKind::Kill);
+        files.Put(kPlainFile, changed);
+        files.Put(kEnglishFile, oldTarget);
+        const int before = files.Changes();
+        files.StopAfter(stop, crash::StopKind::Kill);
         try {
             XorFileCopy(files, desktop, kPlainFile, CopyDirection::WriteBack);
         } catch (const crash::Stopped&) {
         }
-        disk.Restart();
-        if (disk.BytesOf(kEnglishFile) != oldTarget) {
-            EXPECT_EQ(disk.Changes() - before, stop) << "only the last change may put it in place";
+        files.Restart();
+        if (files.Bytes(kEnglishFile) != oldTarget) {
+            EXPECT_EQ(files.Changes() - before, stop) << "only the last change may put it in place";
             break;
         }
     }
     for (std::size_t stop = 0; stop <= changed.size(); stop += 997) {
-        disk.Put(kEnglishFile, oldTarget);
-        disk.diskFullAfter[kEnglishFile] = stop;
+        files.Put(kEnglishFile, oldTarget);
+        files.diskFullAfter[kEnglishFile] = stop;
         EXPECT_EQ(XorFileCopy(files, desktop, kPlainFile, CopyDirection::WriteBack).failed, CopyResult::Failed::Target);
-        EXPECT_EQ(disk.BytesOf(kEnglishFile), oldTarget) << "disk full after " << stop;
-        disk.diskFullAfter.clear();
+        EXPECT_EQ(files.Bytes(kEnglishFile), oldTarget) << "disk full after " << stop;
+        files.diskFullAfter.clear();
     }
     ASSERT_TRUE(XorFileCopy(files, desktop, kPlainFile, CopyDirection::WriteBack).Ok());
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled(changed));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled(changed));
 }
 
 }  // namespace

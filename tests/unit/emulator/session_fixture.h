@@ -48,13 +48,13 @@ class SessionFixture : public ::testing::Test, private FreshSessionPaths {
 protected:
     SessionFixture()
     {
-        disk.PutDirectory(u"C:\\WINDOWS");
-        disk.PutDirectory(u"D:\\Launcher");
-        disk.Put(kEnglishFile, Scrambled(englishState));
+        files.PutDirectory(u"C:\\WINDOWS");
+        files.PutDirectory(u"D:\\Launcher");
+        files.Put(kEnglishFile, Scrambled(englishState));
     }
 
     // What the emulator does while it runs: it saves a changed state into the plain file.
-    void EmulatorSaves(const std::string& state) { disk.Put(kPlainFile, state); }
+    void EmulatorSaves(const std::string& state) { files.Put(kPlainFile, state); }
     void EmulatorQuits()
     {
         desktop.Close(u"Device Emulator");
@@ -69,8 +69,7 @@ protected:
 
     const std::string englishState = SampleState(10007, 1);
     FakeDesktop desktop;
-    crash::Disk disk;
-    crash::SessionDisk files{disk, u"D:\\Launcher\\"};
+    crash::Disk files;  // the program folder D:\Launcher is the current directory
     EmulatorSession session{desktop, files};
 };
 

@@ -20,14 +20,14 @@ TEST_F(RunEmulatorTest, FromIdleUnpacksRecordsAndLaunches)
     EXPECT_EQ(desktop.shellCalls[1].parameters, u"/s C:\\WINDOWS\\winsetup.dess /sharedfolder F:\\");
     EXPECT_EQ(desktop.shellCalls[1].show, ShowCommand::Normal);
 
-    EXPECT_EQ(disk.BytesOf(kPlainFile), englishState);
+    EXPECT_EQ(files.Bytes(kPlainFile), englishState);
     EXPECT_EQ(g_strLaunchedEmulationFile, kEnglishFile) << "the relative name is fixed as a full path";
-    ASSERT_TRUE(disk.Has(kRecordFile));
+    ASSERT_TRUE(files.Has(kRecordFile));
     EXPECT_TRUE(desktop.timerRunning);
     EXPECT_TRUE(session.IsLaunched());
-    ASSERT_TRUE(disk.Has(kFlagFile));
-    EXPECT_EQ(disk.BytesOf(kFlagFile), "1");
-    EXPECT_TRUE(disk.files[kFlagFile].hidden);
+    ASSERT_TRUE(files.Has(kFlagFile));
+    EXPECT_EQ(files.Bytes(kFlagFile), "1");
+    EXPECT_TRUE(files.entries[kFlagFile].hidden);
     EXPECT_TRUE(desktop.messages.empty());
 }
 
@@ -39,7 +39,7 @@ TEST_F(RunEmulatorTest, RunningEmulatorAndManagerGiveTheMessageAndNoSecondStart)
     EXPECT_EQ(desktop.messages, std::vector<std::u16string>{u"程序已经在运行"});
     EXPECT_EQ(desktop.ShellCallsTo(u"DeviceEmulator.exe"), 0);
     EXPECT_EQ(desktop.ShellCallsTo(u"Device Emulator Manager.exe"), 1) << "only the Chinese title stops it";
-    EXPECT_FALSE(disk.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kPlainFile));
 }
 
 TEST_F(RunEmulatorTest, ManagerRulesFollowItsTitle)
@@ -74,19 +74,19 @@ TEST_F(RunEmulatorTest, SecondRunBeforeTheWindowAppearsGivesTheMessage)
 
 TEST_F(RunEmulatorTest, MissingEmulationFileStartsNothingAndLeavesNoRecord)
 {
-    disk.files.erase(kEnglishFile);
+    files.entries.erase(kEnglishFile);
     session.RunEmulator();
     EXPECT_EQ(desktop.messages, std::vector<std::u16string>{u"Please make sure the file exists"});
     EXPECT_EQ(desktop.ShellCallsTo(u"DeviceEmulator.exe"), 0);
     EXPECT_FALSE(desktop.timerRunning);
     EXPECT_FALSE(session.IsLaunched());
-    EXPECT_FALSE(disk.Has(kRecordFile));
-    EXPECT_FALSE(disk.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kRecordFile));
+    EXPECT_FALSE(files.Has(kPlainFile));
 }
 
 TEST_F(RunEmulatorTest, StorageFolderFailureDoesNotLoseTrackOfTheSession)
 {
-    disk.Put(u"C:\\StorageCard", "a file where the folder should be");
+    files.Put(u"C:\\StorageCard", "a file where the folder should be");
     session.RunEmulator();
     EXPECT_EQ(desktop.fileErrors, std::vector<std::u16string>{kFlagFile});
     EXPECT_TRUE(session.IsLaunched());
@@ -110,10 +110,10 @@ TEST_F(WatchTickTest, SessionEndsOnceTheEmulatorIsGoneAndItsStateIsBack)
 
     EXPECT_FALSE(session.IsLaunched());
     EXPECT_FALSE(desktop.timerRunning);
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled(saved));
-    EXPECT_FALSE(disk.Has(kChineseFile));
-    EXPECT_FALSE(disk.Has(kPlainFile));
-    EXPECT_FALSE(disk.Has(kRecordFile));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled(saved));
+    EXPECT_FALSE(files.Has(kChineseFile));
+    EXPECT_FALSE(files.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kRecordFile));
     EXPECT_TRUE(desktop.messages.empty());
 }
 
@@ -121,16 +121,16 @@ TEST_F(WatchTickTest, HeldStateFileIsRetriedQuietly)
 {
     Launch();
     EmulatorQuits();
-    disk.held.insert(kPlainFile);
+    files.held.insert(kPlainFile);
     for (int i = 0; i < 5; ++i)
         session.OnWatchTick();
     EXPECT_TRUE(session.IsLaunched());
     EXPECT_TRUE(desktop.messages.empty());
 
-    disk.held.clear();
+    files.held.clear();
     session.OnWatchTick();
     EXPECT_FALSE(session.IsLaunched());
-    EXPECT_FALSE(disk.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kPlainFile));
 }
 
 TEST_F(WatchTickTest, TargetThatCannotBeWrittenIsToldOnceAndRetried)
@@ -138,18 +138,18 @@ TEST_F(WatchTickTest, TargetThatCannotBeWrittenIsToldOnceAndRetried)
     Launch();
     EmulatorSaves("changed");
     EmulatorQuits();
-    disk.readOnlyTargets.insert(kEnglishFile);
+    files.readOnlyTargets.insert(kEnglishFile);
     for (int i = 0; i < 4; ++i)
         session.OnWatchTick();
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_NE(desktop.messages[0].find(kEnglishFile), std::u16string::npos);
     EXPECT_NE(desktop.messages[0].find(kPlainFile), std::u16string::npos);
-    EXPECT_EQ(disk.BytesOf(kPlainFile), "changed");
+    EXPECT_EQ(files.Bytes(kPlainFile), "changed");
 
-    disk.readOnlyTargets.clear();
+    files.readOnlyTargets.clear();
     session.OnWatchTick();
     EXPECT_FALSE(session.IsLaunched());
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled("changed"));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("changed"));
 }
 
 TEST_F(WatchTickTest, TickDuringItsOwnMessageBoxDoesNothing)
@@ -157,7 +157,7 @@ TEST_F(WatchTickTest, TickDuringItsOwnMessageBoxDoesNothing)
     Launch();
     EmulatorSaves("changed");
     EmulatorQuits();
-    disk.readOnlyTargets.insert(kEnglishFile);
+    files.readOnlyTargets.insert(kEnglishFile);
     int nested = 0;
     desktop.duringMessageBox = [&] {
         ++nested;
@@ -176,7 +176,7 @@ TEST_F(RunEmulatorTest, EmulatorTheShellCannotFindIsStartedThroughItsRegistratio
     ASSERT_EQ(desktop.ShellCallsTo(desktop.registeredForStateFiles), 1);
     EXPECT_EQ(desktop.shellCalls.back().parameters, u"/s C:\\WINDOWS\\winsetup.dess /sharedfolder F:\\");
     EXPECT_TRUE(session.IsLaunched());
-    EXPECT_TRUE(disk.Has(kPlainFile));
+    EXPECT_TRUE(files.Has(kPlainFile));
     EXPECT_TRUE(desktop.messages.empty());
 
     *desktop.emulatorRunning = false;
@@ -190,9 +190,9 @@ TEST_F(RunEmulatorTest, EmulatorTheShellCannotFindIsStartedThroughItsRegistratio
     EXPECT_NE(desktop.messages[0].find(u"Microsoft Device Emulator"), std::u16string::npos);
     EXPECT_FALSE(session.IsLaunched());
     EXPECT_EQ(desktop.timerStarts, 0);
-    EXPECT_FALSE(disk.Has(kPlainFile));
-    EXPECT_FALSE(disk.Has(kRecordFile));
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled(englishState));
+    EXPECT_FALSE(files.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kRecordFile));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled(englishState));
 }
 
 // A user who may not write the system folder: the plain state, its record and the storage
@@ -201,33 +201,33 @@ TEST_F(RunEmulatorTest, SessionOfAUserWhoMayNotWriteTheSystemFolderLivesInTheUse
 {
     const std::u16string folder = u"C:\\Users\\Lin Wei\\AppData\\Local\\PC_Kovrin3.0";
     const std::u16string plain = folder + u"\\winsetup.dess";
-    disk.PutDirectory(files.localAppData);
-    disk.readOnlyFolders = {u"C:\\WINDOWS", u"C:\\StorageCard"};
-    disk.Put(kPlainFile, "an administrator's session, not this user's");
-    disk.Put(kRecordFile, "\xFF\xFE");
+    files.PutDirectory(files.localAppData);
+    files.readOnlyFolders = {u"C:\\WINDOWS", u"C:\\StorageCard"};
+    files.Put(kPlainFile, "an administrator's session, not this user's");
+    files.Put(kRecordFile, "\xFF\xFE");
 
     Launch();
     EXPECT_EQ(desktop.shellCalls.back().parameters, u"/s \"" + plain + u"\" /sharedfolder F:\\");
-    EXPECT_EQ(disk.BytesOf(plain), englishState);
-    EXPECT_TRUE(disk.Has(plain + u".origin"));
-    EXPECT_EQ(disk.BytesOf(folder + u"\\StorageCard\\SN.dat"), "1");
+    EXPECT_EQ(files.Bytes(plain), englishState);
+    EXPECT_TRUE(files.Has(plain + u".origin"));
+    EXPECT_EQ(files.Bytes(folder + u"\\StorageCard\\SN.dat"), "1");
     EXPECT_TRUE(desktop.messages.empty() && desktop.fileErrors.empty());
 
     // The launcher dies mid-session; the emulator saves and quits; the next start finds the state.
-    disk.Put(plain, "saved in the user's folder");
+    files.Put(plain, "saved in the user's folder");
     EmulatorQuits();
     const ::emulator::testing::FreshSessionPaths restart;
     EmulatorSession next(desktop, files);
     next.ResumeInterruptedSession();
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled("saved in the user's folder"));
-    EXPECT_FALSE(disk.Has(plain) || disk.Has(plain + u".origin"));
-    EXPECT_EQ(disk.BytesOf(kPlainFile), "an administrator's session, not this user's") << "left for whoever may remove it";
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("saved in the user's folder"));
+    EXPECT_FALSE(files.Has(plain) || files.Has(plain + u".origin"));
+    EXPECT_EQ(files.Bytes(kPlainFile), "an administrator's session, not this user's") << "left for whoever may remove it";
     EXPECT_TRUE(desktop.messages.empty());
 
     // A failure that another place would meet too is told, as before.
-    disk.readOnlyFolders.clear();
-    disk.files.erase(kPlainFile);
-    disk.diskFullAfter[kPlainFile] = 10;
+    files.readOnlyFolders.clear();
+    files.entries.erase(kPlainFile);
+    files.diskFullAfter[kPlainFile] = 10;
     next.RunEmulator();
     EXPECT_EQ(desktop.fileErrors, std::vector<std::u16string>{kPlainFile});
     EXPECT_FALSE(next.IsLaunched());
@@ -248,7 +248,7 @@ TEST_F(WatchTickTest, SlowEmulatorWithKnownProcessIsWaitedFor)
     *desktop.emulatorRunning = false;
     session.OnWatchTick();
     EXPECT_FALSE(session.IsLaunched());
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled("saved while closing"));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("saved while closing"));
 }
 
 TEST_F(WatchTickTest, SlowEmulatorWithUnknownProcessGetsAGracePeriod)
@@ -258,7 +258,7 @@ TEST_F(WatchTickTest, SlowEmulatorWithUnknownProcessGetsAGracePeriod)
     for (int i = 1; i < EmulatorSession::kWindowGraceTicks; ++i)
         session.OnWatchTick();
     EXPECT_TRUE(session.IsLaunched());
-    EXPECT_TRUE(disk.Has(kPlainFile));
+    EXPECT_TRUE(files.Has(kPlainFile));
 
     desktop.Open(u"Device Emulator");  // it shows up late
     session.OnWatchTick();
@@ -266,7 +266,7 @@ TEST_F(WatchTickTest, SlowEmulatorWithUnknownProcessGetsAGracePeriod)
     desktop.Close(u"Device Emulator");
     session.OnWatchTick();
     EXPECT_FALSE(session.IsLaunched()) << "once its window has been seen, its going away ends the session";
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled("late save"));
+    EXPECT_EQ(files.Bytes(kEnglishFile), Scrambled("late save"));
 }
 
 TEST_F(WatchTickTest, UnknownProcessWithoutAWindowEndsAfterTheGracePeriod)
@@ -276,7 +276,7 @@ TEST_F(WatchTickTest, UnknownProcessWithoutAWindowEndsAfterTheGracePeriod)
     for (int i = 0; i < EmulatorSession::kWindowGraceTicks; ++i)
         session.OnWatchTick();
     EXPECT_FALSE(session.IsLaunched());
-    EXPECT_FALSE(disk.Has(kPlainFile));
+    EXPECT_FALSE(files.Has(kPlainFile));
 }
 
 }  // namespace

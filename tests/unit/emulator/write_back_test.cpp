@@ -1,5 +1,5 @@
-// What a write-back does with the state the emulator leaves: a broken save never goes over the
-// good state, an unchanged one is not written, and the replaced state is kept as an earlier one.
+// The digest that tells an unchanged state, and the names under which earlier states are kept.
+// What a write-back does with them is in the crash proof's table, at every stop point.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -36,71 +36,22 @@ TEST(StateDigest, KnownDigestsWithAndWithoutTheProcessorsInstructions)
     }
 }
 
-class WriteBackTest : public SessionFixture {
-protected:
-    void LaunchedAndEnded(const std::string* left, std::uint32_t exitCode)
-    {
-        Launch();
-        if (left)
-            EmulatorSaves(*left);
-        *desktop.emulatorExitCode = exitCode;
-        EmulatorQuits();
-        session.OnWatchTick();
-        EXPECT_FALSE(session.IsLaunched());
-        EXPECT_FALSE(disk.Has(kPlainFile));
-        EXPECT_FALSE(disk.Has(kRecordFile));
-    }
-    bool ToldOf(const std::u16string& path) const
-    {
-        return desktop.messages.size() == 1 && desktop.messages[0].find(path) != std::u16string::npos;
-    }
-    const std::u16string kept = kPlainFile + u".unsaved-001";
-};
-
-TEST_F(WriteBackTest, SaveThatCannotBeReadToItsEndIsKeptAside)
-{
-    const std::string saved = SampleState(20011, 4);
-    disk.readErrorAfter[kPlainFile] = 9000;
-    LaunchedAndEnded(&saved, 0);
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled(englishState));
-    EXPECT_EQ(disk.BytesOf(kept), saved);
-    EXPECT_TRUE(ToldOf(kEnglishFile) && ToldOf(kept));
-}
-
-TEST_F(WriteBackTest, EmulatorThatFailsIsTrustedOnlyWhenItChangedNothing)
-{
-    LaunchedAndEnded(nullptr, 1);
-    EXPECT_TRUE(desktop.messages.empty());
-    EXPECT_FALSE(disk.Has(kept));
-
-    const std::string torn = SampleState(3000, 5);
-    disk.Put(kPlainFile + u".tmp", "its own unfinished save");
-    LaunchedAndEnded(&torn, 1);
-    EXPECT_EQ(disk.BytesOf(kEnglishFile), Scrambled(englishState));
-    EXPECT_EQ(disk.BytesOf(kept), torn);
-    EXPECT_EQ(disk.BytesOf(kept + u".tmp"), "its own unfinished save");
-    EXPECT_TRUE(ToldOf(kEnglishFile) && ToldOf(kept));
-    EXPECT_NE(desktop.messages[0].find(u"error code 1"), std::u16string::npos);
-    EXPECT_TRUE(ListEarlierStates(files, kEnglishFile).empty());
-}
-
 // Only names of this emulation file's own earlier states count: a user's copies, notes and the
 // other language's states stay, whatever the number kept.
 TEST(EarlierStates, OnlyTheirOwnAreListedAndRemoved)
 {
-    crash::Disk disk;
-    crash::SessionDisk files(disk, u"D:\\");
+    crash::Disk files;
     const std::u16string folder = u"D:\\Launcher\\Earlier states\\";
-    disk.PutDirectory(u"D:\\Launcher");
-    disk.PutDirectory(u"D:\\Launcher\\Earlier states");
+    files.PutDirectory(u"D:\\Launcher");
+    files.PutDirectory(u"D:\\Launcher\\Earlier states");
     const std::u16string own[] = {u"PPC_ENS 2026-12-10 08.00.01 (2).dll", u"ppc_ens 2026-12-10 08.00.01.DLL",
                                   u"PPC_ENS 2025-01-31 23.59.59.dll"};
     const std::u16string others[] = {u"PPC_ENS 2026-12-10 08.00.01 (copy).dll", u"PPC_ENS 2026-12-10 08.00.01 (1).dll",
                                      u"PPC_CHS 2026-12-10 08.00.01.dll", u"PPC_ENS 2026-12-10 08.00.dll", u"notes.txt"};
     for (const auto& name : own)
-        disk.Put(folder + name, "own");
+        files.Put(folder + name, "own");
     for (const auto& name : others)
-        disk.Put(folder + name, "other");
+        files.Put(folder + name, "other");
     const auto states = ListEarlierStates(files, u"D:\\Launcher\\PPC_ENS.dll");
     ASSERT_EQ(states.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i)
@@ -108,11 +59,11 @@ TEST(EarlierStates, OnlyTheirOwnAreListedAndRemoved)
     EXPECT_EQ(states[2].written, (LocalTime{2025, 1, 31, 23, 59, 59}));
 
     KeepNewestEarlierStates(files, u"D:\\Launcher\\PPC_ENS.dll", 2);
-    EXPECT_FALSE(disk.Has(folder + own[2]));
+    EXPECT_FALSE(files.Has(folder + own[2]));
     KeepNewestEarlierStates(files, u"D:\\Launcher\\PPC_ENS.dll", 0);
     EXPECT_TRUE(ListEarlierStates(files, u"D:\\Launcher\\PPC_ENS.dll").empty());
     for (const auto& name : others)
-        EXPECT_TRUE(disk.Has(folder + name));
+        EXPECT_TRUE(files.Has(folder + name));
 }
 
 }  // namespace

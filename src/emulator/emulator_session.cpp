@@ -21,6 +21,16 @@ bool PlaceRefusesWrites(SessionFiles& files)
     return !files.CreateReplacement(SessionRecordPath(), error) && MayNotWriteThere(error);
 }
 
+// The write-back where nothing holds the plain state any more: once it has gone where it belongs
+// (or was the emulation file's already), it goes.
+SaveResult SaveAndDiscard(SessionFiles& files, Desktop& desktop, const EmulatorEnd& end)
+{
+    const SaveResult result = SaveStateBack(files, desktop, end, false);
+    if (result.Done())
+        DiscardPlainState(files);
+    return result;
+}
+
 }  // namespace
 
 EmulatorSession::EmulatorSession(Desktop& desktop, SessionFiles& files) : m_desktop(desktop), m_files(files)
@@ -139,9 +149,7 @@ bool EmulatorSession::RecoverLeftoverState()
 {
     if (!AdoptRecordedTarget(m_files))
         return KeepUnknownPlainState(m_files, m_desktop);
-    const SaveResult result = SaveStateBack(m_files, m_desktop, EmulatorEnd{}, false);
-    if (result.Done())
-        DiscardPlainState(m_files);
+    const SaveResult result = SaveAndDiscard(m_files, m_desktop, EmulatorEnd{});
     if (result.outcome != SaveOutcome::Failed)
         return result.outcome != SaveOutcome::NotMoved;
     const SessionMessages messages(m_desktop);
@@ -181,9 +189,7 @@ void EmulatorSession::SaveAtSessionEnd()
         return;
     }
     const SaveResult result =
-        SaveStateBack(m_files, m_desktop, EmulatorEnd{m_emulator ? m_emulator->ExitCode() : std::nullopt}, false);
-    if (result.Done())
-        DiscardPlainState(m_files);
+        SaveAndDiscard(m_files, m_desktop, EmulatorEnd{m_emulator ? m_emulator->ExitCode() : std::nullopt});
     if (result.outcome != SaveOutcome::Failed) {
         EndSession();
     } else if (result.failure.failed != CopyResult::Failed::SourceOpen && !m_failureReported) {
@@ -231,12 +237,9 @@ bool EmulatorSession::ResumeAt()
         KeepUnknownPlainState(m_files, m_desktop);
         return false;
     }
-    if (!m_desktop.FindWindowByTitle(kEmulatorTitle)) {
-        const SaveResult result = SaveStateBack(m_files, m_desktop, EmulatorEnd{}, false);
-        if (result.Done())
-            DiscardPlainState(m_files);
-        if (result.outcome != SaveOutcome::Failed)
-            return false;
+    if (!m_desktop.FindWindowByTitle(kEmulatorTitle) &&
+        SaveAndDiscard(m_files, m_desktop, EmulatorEnd{}).outcome != SaveOutcome::Failed) {
+        return false;
     }
     // Its emulator still runs, or the state cannot go back yet: watch it as this run's session.
     m_windowMayStillAppear = false;

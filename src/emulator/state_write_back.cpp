@@ -59,7 +59,8 @@ SaveOutcome KeepBrokenState(SessionFiles& files, Desktop& desktop, const BrokenS
         // Told first, as for a state of unknown origin: stopped after telling, the next start
         // moves it to the same free name and tells again.
         desktop.ShowMessage(messages.BrokenStateKept(broken, target, *keptAs));
-        // The emulator's temporary file first: whenever the plain file is there, so is its record.
+        // The emulator's temporary file first: stopped after it, the next start still finds the
+        // plain state with its record and moves it too; the other way round it would be left alone.
         const std::u16string temporary = EmulatorTemporaryFile();
         FileError ignored;
         if (files.FileExists(temporary))
@@ -157,7 +158,8 @@ SaveResult SaveStateBack(SessionFiles& files, Desktop& desktop, const EmulatorEn
 
 void DiscardPlainState(SessionFiles& files)
 {
-    // The emulator's temporary file first: whenever the plain file is there, so is its record.
+    // The emulator's temporary file first and the record last: stopped in between, the next start
+    // finds the plain state with its record and does it all again.
     files.RemoveFile(EmulatorTemporaryFile());
     files.RemoveFile(g_strTempStateFile);
     DeleteSessionRecord(files);

@@ -36,14 +36,7 @@ protected:
     {
         StartAndWaitUntil([&] { return (list = CommandList(frame)) && ListItemCount(list) == 5; });
     }
-    int EmulatorEnds() const
-    {
-        const std::string log = folder.Exists(L"DeviceEmulator.log") ? folder.Read(L"DeviceEmulator.log") : "";
-        int ends = 0;
-        for (auto at = log.find("\nended"); at != std::string::npos; at = log.find("\nended", at + 1))
-            ++ends;
-        return ends;
-    }
+    int EmulatorEnds() const { return EmulatorLogCount(folder.Path(), "ended"); }
     // One Run whose emulator saves as `control` says and closes by itself.
     void Session(const std::string& control)
     {

@@ -240,14 +240,7 @@ private:
     }
 
     // How many starts the stand-in has logged, each after saving its count in the state.
-    long StartsLogged() const
-    {
-        const std::string log = m_folder.Exists(L"DeviceEmulator.log") ? m_folder.Read(L"DeviceEmulator.log") : "";
-        long count = 0;
-        for (auto at = log.find("started "); at != std::string::npos; at = log.find("started ", at + 1))
-            ++count;
-        return count;
-    }
+    long StartsLogged() const { return EmulatorLogCount(m_folder.Path(), "started "); }
 
     void CheckFolder(const std::string& where, const fs::path& folder)
     {

@@ -1,5 +1,7 @@
 #include "session_state.h"
 
+#include <fstream>
+
 namespace e2e {
 
 std::string Scrambled(std::string bytes)
@@ -19,6 +21,15 @@ void RemoveSessionFiles()
     for (const auto& entry : std::filesystem::directory_iterator(kPlain.parent_path(), ignored))
         if (entry.path().filename().wstring().starts_with(kPlain.filename().wstring() + L"."))
             std::filesystem::remove(entry.path(), ignored);
+}
+
+int EmulatorLogCount(const std::filesystem::path& folder, const std::string& event)
+{
+    std::ifstream log(folder / L"DeviceEmulator.log");
+    int count = 0;
+    for (std::string line; std::getline(log, line);)
+        count += line.starts_with(event) ? 1 : 0;
+    return count;
 }
 
 HWND DeviceWindow() { return FindWindowExW(nullptr, nullptr, nullptr, L"Device Emulator"); }

@@ -20,6 +20,9 @@ std::string Scrambled(std::string bytes);
 // No plain state, record or state kept aside from an earlier test.
 void RemoveSessionFiles();
 
+// How many lines of the stand-in emulator's log beside the program in `folder` begin with `event`.
+int EmulatorLogCount(const std::filesystem::path& folder, const std::string& event);
+
 // The stand-in emulator's window and its manager's, when they are shown.
 HWND DeviceWindow();
 bool DeviceShown();
